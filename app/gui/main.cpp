@@ -1,5 +1,10 @@
 #include "DataFolder.h"
+#include "Desktop.h"
+#include "Dialog.h"
+#include "HTMLHelp.h"
 #include "Prompt.h"
+#include "SingleInstance.h"
+#include "StartUp.h"
 #include "WidgetPrompt.h"
 #include "frmMain.h"
 
@@ -9,6 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvero"));
+    // Hidden in the notification area the program has no window open, and goes on running.
+    QApplication::setQuitOnLastWindowClosed(false);
     WidgetPrompt prompts;
     Prompts::install(&prompts);
 
@@ -19,8 +26,26 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    frmMain window;
+    SingleInstance instance(DataFolder::current());
+    if (!instance.acquire()) {
+        instance.askFirstToShow();
+        return 0;
+    }
+
+    const std::unique_ptr<Desktop> desktop = makeDesktop();
+    frmMain window(*desktop);
     prompts.setParent(&window);
-    window.show();
+    prompts.setHelpOpener([&window](int context) { HTMLHelp::showTopic(&window, context); });
+    prompts.setErrorWindow([&window](const QString& text) { Dialog::showText(&window, text); });
+    instance.listen([&window] {
+        if (window.isInTray())
+            window.RestoreFromTray();
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    StartUpSteps steps;
+    runStartUp(window, steps);
     return QApplication::exec();
 }
