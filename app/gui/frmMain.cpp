@@ -35,7 +35,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Morvane");
 constexpr int kHeightTwips = 3885;
-constexpr int kWidthTwips = 6900;
+constexpr int kWidthTwips = 7800;
 
 const QString kNothingToPlay =
     QStringLiteral("再生したいファイルをクリックして選択してください。複数個同時に選択できます。");
@@ -71,7 +71,9 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_des
     buildMenus();
 
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
+    // Side by side, so that both frames fit in the window's fixed height.
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(buildLineFrame());
     layout->addWidget(buildMessageFrame(), 1);
     setCentralWidget(central);
@@ -141,7 +143,7 @@ void frmMain::buildMenus()
 QWidget* frmMain::buildLineFrame()
 {
     auto* frame = new QGroupBox(QStringLiteral("電話着信待ち受け"));
-    auto* layout = new QHBoxLayout(frame);
+    auto* layout = new QVBoxLayout(frame);
     auto* group = new QButtonGroup(frame);
     const QString captions[2] = {QStringLiteral("ON"), QStringLiteral("OFF")};
     for (int i = 0; i < 2; ++i) {

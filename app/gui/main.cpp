@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "HTMLHelp.h"
 #include "Prompt.h"
+#include "ReadIRData.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "WidgetPrompt.h"
@@ -46,6 +47,11 @@ int main(int argc, char* argv[])
     });
 
     StartUpSteps steps;
+    steps.readIRData = [] {
+        const Status read = ReadIRData();
+        if (!read)
+            Prompts::exclamation(read.error());
+    };
     runStartUp(window, steps);
     return QApplication::exec();
 }
