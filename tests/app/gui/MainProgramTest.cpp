@@ -25,12 +25,17 @@ QProcessEnvironment offscreen()
 TEST(MainProgramTest, ASecondStartOnTheSameFolderEndsAtOnce)
 {
     QTemporaryDir home;
+    // Installed already: no first-start question holds the program up.
+    QFile settings(home.filePath("setting.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[TTS]\nInstall=1\n");
+    settings.close();
     QProcess first;
     first.setProcessEnvironment(offscreen());
     first.start(talvero(), {"--home", home.path()});
     ASSERT_TRUE(first.waitForStarted()) << first.errorString().toStdString();
-    // The first start is up once it holds the folder and has written its settings.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(home.filePath("setting.ini")); }, 60000))
+    // The first start holds the folder once its lock file is there.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(home.filePath(".talvero.lock")); }, 60000))
         << first.readAllStandardError().toStdString();
 
     QProcess second;

@@ -208,6 +208,18 @@ TEST_F(frmMainTest, DeleteActsOnlyInsideTheMessageFolder)
     EXPECT_TRUE(QFile::exists(m_home.file("setting.ini")));
 }
 
+TEST_F(frmMainTest, RightButtonOverTheListShowsThePopUpMenu)
+{
+    addMessages({"1.wav"});
+    m_window.show();
+    auto* popup = m_window.findChild<QMenu*>("MMenu2");
+    QTest::mousePress(list()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(popup->isVisible());
+    QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(popup->isVisible());
+    popup->close();
+}
+
 TEST_F(frmMainTest, PlaySelectedPlaysEachRowInOrder)
 {
     addMessages({"1.wav", "2.wav", "3.wav"});
