@@ -49,7 +49,7 @@ public:
     // "<call state> <status text>", the state of the newest call or IDLE.
     QString describe() const;
     QString statusText() const { return m_status; }
-    bool isRegistered() const { return !m_registrations.isEmpty(); }
+    int registrationCount() const { return int(m_registrations.size()); }
 
     // Told by the line's calls.
     void callAnswered(SimCall* call);
