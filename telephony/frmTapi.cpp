@@ -2,10 +2,10 @@
 
 #include "CallLog.h"
 #include "DataFolder.h"
-#include "EngineHost.h"
 #include "LineAddress.h"
 #include "LineAudio.h"
 #include "LineCall.h"
+#include "MainWindowLink.h"
 #include "MessageHandOver.h"
 #include "MessageStore.h"
 #include "Prompt.h"
@@ -81,8 +81,7 @@ frmTapi::~frmTapi()
 void frmTapi::setStatusText(const QString& text)
 {
     m_status = text;
-    if (m_host)
-        m_host->setStatusText(text);
+    MainWindow::setStatusText(text);
     if (m_tapi)
         m_tapi->showStatus(text);
 }
@@ -211,8 +210,8 @@ void frmTapi::closeEngine()
 
 void frmTapi::selectMediaMode(int index)
 {
-    if (m_host) {
-        m_host->selectMediaMode(index);
+    if (MainWindowLink* window = MainWindowLink::current()) {
+        window->selectMediaMode(index);
         return;
     }
     if (index == 0)
@@ -562,8 +561,7 @@ QString frmTapi::StopRecording(const QString& strFile)
     Q_UNUSED(strFile); // the recorder knows the path it records to
     const QString kept = m_recorder.StopRecording(!m_waveInGuid.isEmpty());
     HangUpCall();
-    if (m_host)
-        m_host->refreshMessages();
+    MainWindow::refreshMessages();
     return kept;
 }
 

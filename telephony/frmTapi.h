@@ -14,14 +14,14 @@
 #include <functional>
 #include <memory>
 
-class EngineHost;
 class LineAddress;
 class LineCall;
 class MessageHandOver;
 
 // The telephony engine: chooses the line's address, registers for calls, answers after the set
 // number of rings, plays the greetings, records the message, and does the work after the call.
-// Everything runs on the user-interface thread: line events arrive queued, one at a time.
+// Everything runs on the user-interface thread: line events arrive queued, one at a time. The
+// main window is reached through MainWindowLink; without one the engine switches the line itself.
 class frmTapi : public QObject {
     Q_OBJECT
 public:
@@ -46,7 +46,6 @@ public:
     explicit frmTapi(LineFactory lineFactory, QObject* parent = nullptr);
     ~frmTapi() override;
 
-    void setHost(EngineHost* host) { m_host = host; }
     void setHandOver(MessageHandOver* handOver) { m_handOver = handOver; }
     void setDialogue(RemoteDialogue* dialogue) { m_dialogue = dialogue; }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
@@ -134,7 +133,6 @@ private:
     QDateTime now() const { return m_now ? m_now() : QDateTime::currentDateTime(); }
 
     LineFactory m_lineFactory;
-    EngineHost* m_host = nullptr;
     MessageHandOver* m_handOver = nullptr;
     RemoteDialogue* m_dialogue = nullptr;
     std::function<QDateTime()> m_now;

@@ -23,6 +23,7 @@ EngineFixture::EngineFixture()
 EngineFixture::~EngineFixture()
 {
     engine.reset();
+    MainWindowLink::install(nullptr);
 }
 
 void EngineFixture::startEngine(bool switchOn)
@@ -35,7 +36,7 @@ void EngineFixture::startEngine(bool switchOn)
     });
     host.engine = engine.get();
     handOver.engine = engine.get();
-    engine->setHost(&host);
+    MainWindowLink::install(&host);
     engine->setHandOver(&handOver);
     engine->InitTAPI();
     if (switchOn)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EngineHost.h"
+#include "MainWindowLink.h"
 #include "MessageHandOver.h"
 #include "ScriptedPrompt.h"
 #include "SimLine.h"
@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 // The main window as the engine sees it: the option buttons switch the line, texts are kept.
-struct FakeHost : EngineHost {
+struct FakeHost : MainWindowLink {
     frmTapi* engine = nullptr;
     QStringList texts;
     QList<int> modes;
