@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -83,13 +82,6 @@ public:
 private:
     TempHome m_home;
 };
-
-int closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
 
 } // namespace
 
@@ -211,7 +203,7 @@ TEST(Notifier, WithoutADialUpObjectTheMailStillGoes)
 
 TEST(Notifier, AFailedMailIsShownKeptAndSentLater)
 {
-    NoticeHome home(closedPort());
+    NoticeHome home(SmtpServer::closedPort());
     ScriptedPrompt prompts;
     RecordedStatus status;
     Notifier notifier(status, nullptr);
@@ -259,7 +251,7 @@ TEST(Notifier, KeptNoticesAreRetriedAtStartUp)
 
 TEST(Notifier, NothingIsKeptWhenRetryIsOff)
 {
-    NoticeHome home(closedPort());
+    NoticeHome home(SmtpServer::closedPort());
     WriteSetting(u"Mail", u"Retry", u"0");
     ScriptedPrompt prompts;
     RecordedStatus status;

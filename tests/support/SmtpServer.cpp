@@ -4,6 +4,11 @@
 #include <QJsonDocument>
 #include <QProcessEnvironment>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 // The Debian package installs the module for the system's Python; another python3 first on PATH
@@ -132,4 +137,18 @@ QByteArray SmtpServer::raw(int index) const
 {
     QFile f(file(index, "eml"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int SmtpServer::closedPort()
+{
+    // The kernel hands out a free port to a socket bound to port 0; it is closed again at once.
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+                    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0;
+    ::close(fd);
+    return ok ? ntohs(addr.sin_port) : 1;
 }

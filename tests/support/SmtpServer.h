@@ -20,6 +20,9 @@ public:
     int port() const { return m_port; }
     QString startError() const { return m_error; }
 
+    // A port on 127.0.0.1 on which nothing listens.
+    static int closedPort();
+
     // The messages received so far, oldest first.
     QList<QJsonObject> messages() const;
     // The decoded bytes of the first attachment of message index.

@@ -38,14 +38,6 @@ void usePort(int port)
     WriteSetting(u"Mail", u"Port", QString::number(port));
 }
 
-// A port on which nothing listens.
-int closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
 } // namespace
 
 TEST(SendMail, DeliversSubjectBodyAndRecording)
@@ -131,7 +123,7 @@ TEST(SendMail, FailuresComeBackAsReadableTexts)
     } cases[] = {
         {"refused",
          QStringLiteral("127.0.0.1"),
-         closedPort(),
+         SmtpServer::closedPort(),
          QStringLiteral("a@example.jp"),
          kSubject,
          {},
