@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,14 +51,16 @@ frmAbout::frmAbout(QWidget* owner, Desktop& desktop) : QDialog(owner), m_desktop
 
 frmAbout* frmAbout::showFor(QWidget* owner, Desktop& desktop)
 {
-    auto* about = new frmAbout(owner, desktop);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    if (owner) {
-        const QPoint offset = Twips::toPixels(owner, 200, 1000);
-        about->move(owner->pos() + offset);
+    static QPointer<frmAbout> open;
+    if (!open) {
+        open = new frmAbout(owner, desktop);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+        if (owner)
+            open->move(owner->pos() + Twips::toPixels(owner, 200, 1000));
     }
-    about->show();
-    return about;
+    open->show();
+    open->raise();
+    return open;
 }
 
 void frmAbout::paintLink(const QColor& colour)

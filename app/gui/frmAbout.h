@@ -14,7 +14,7 @@ public:
 
     frmAbout(QWidget* owner, Desktop& desktop);
 
-    // Shows the window, not modal, placed beside owner.
+    // Shows the one version window, not modal; when it opens it is placed beside owner.
     static frmAbout* showFor(QWidget* owner, Desktop& desktop);
 
 protected:

@@ -39,6 +39,7 @@ TEST(frmAboutTest, CreditsTheSpeechComponentsAndLinksTheProjectPage)
     frmAbout* about = frmAbout::showFor(&owner, desktop);
     EXPECT_EQ(about->pos(), QPoint(100, 50) + Twips::toPixels(&owner, 200, 1000));
     EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(frmAbout::showFor(&owner, desktop), about);
 
     QStringList texts;
     for (const QLabel* label : about->findChildren<QLabel*>())
