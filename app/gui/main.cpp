@@ -8,6 +8,8 @@
 #include "StartUp.h"
 #include "WidgetPrompt.h"
 #include "frmMain.h"
+#include "frmTapi.h"
+#include "makeLine.h"
 
 #include <QApplication>
 
@@ -33,8 +35,22 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // The engine outlives the window, which switches the line through it until its end.
+    std::unique_ptr<frmTapi> tapi;
     const std::unique_ptr<Desktop> desktop = makeDesktop();
     frmMain window(*desktop);
+    window.setLineSwitch([&tapi](bool on) {
+        if (!tapi)
+            return;
+        if (on)
+            tapi->Tapi_On();
+        else
+            tapi->Tapi_Off();
+    });
+    window.setCloseHandler([&tapi] {
+        if (tapi)
+            tapi->closeEngine();
+    });
     prompts.setParent(&window);
     prompts.setHelpOpener([&window](int context) { HTMLHelp::showTopic(&window, context); });
     prompts.setErrorWindow([&window](const QString& text) { Dialog::showText(&window, text); });
@@ -47,6 +63,8 @@ int main(int argc, char* argv[])
     });
 
     StartUpSteps steps;
+    steps.loadTelephonyWindow = [&tapi] { tapi = std::make_unique<frmTapi>([] { return makeLine(); }); };
+    steps.initTelephony = [&tapi] { tapi->InitTAPI(); };
     steps.readIRData = [] {
         const Status read = ReadIRData();
         if (!read)
