@@ -124,7 +124,7 @@ std::unique_ptr<PppLink> PppLink::start(const QString& entry, const QString& use
     if (password)
         posix_spawn_file_actions_adddup2(&actions, passRead.get(), kPasswordFd);
     pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int rc = ::posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) {
         failStart(

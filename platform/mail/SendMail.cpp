@@ -76,7 +76,11 @@ QString errorText(CURLcode code, const char* detail, const QString& server)
     case CURLE_COULDNT_CONNECT:
         text = QStringLiteral("メールサーバー %1 に接続できません（接続を拒否されました）").arg(server);
         break;
-    case CURLE_OPERATION_TIMEDOUT: text = QStringLiteral("メールサーバーが応答しません（タイムアウト）"); break;
+    case CURLE_OPERATION_TIMEDOUT:
+        // A name server that never answers is a host that cannot be found, for the user.
+        text = d.startsWith(u"Resolving") ? QStringLiteral("メールサーバー %1 が見つかりません").arg(server)
+                                          : QStringLiteral("メールサーバーが応答しません（タイムアウト）");
+        break;
     case CURLE_LOGIN_DENIED: text = QStringLiteral("メールサーバーへのログインに失敗しました"); break;
     case CURLE_USE_SSL_FAILED: text = QStringLiteral("メールサーバーが STARTTLS に対応していません"); break;
     case CURLE_SSL_CONNECT_ERROR:
@@ -124,6 +128,7 @@ QString transfer(const QString& server, const SmtpOptions& o, const QString& sen
     char detail[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.constData());
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
     curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
