@@ -64,6 +64,9 @@ Status createTable(const QSqlDatabase& db, const QString& path)
 Result<CatalogueConnection> CatalogueConnection::open()
 {
     const QString path = filePath();
+    if (DataFolder::current().isEmpty())
+        return Result<CatalogueConnection>::failure(
+            cannotOpen(path, QStringLiteral("データフォルダが決まっていません")));
     const bool isNew = !QFileInfo::exists(path);
     CatalogueConnection connection(nextConnectionName());
     {

@@ -1,6 +1,7 @@
 #include "CatalogueDatabase.h"
 
 #include "CatalogueFixture.h"
+#include "DataFolder.h"
 #include "TempHome.h"
 
 #include <QDir>
@@ -81,4 +82,14 @@ TEST(CatalogueDatabase, RefusesADatabaseWithoutTheTable)
         EXPECT_TRUE(connection.error().contains(path));
     }
     EXPECT_EQ(readFile(path), before);
+}
+
+TEST(CatalogueDatabase, NeedsADataFolder)
+{
+    const QString previous = DataFolder::current();
+    DataFolder::setCurrent({});
+    const Result<CatalogueConnection> connection = CatalogueConnection::open();
+    DataFolder::setCurrent(previous);
+    EXPECT_FALSE(connection.ok());
+    EXPECT_FALSE(QFileInfo::exists("/IRRemote.db"));
 }
