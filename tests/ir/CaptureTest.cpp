@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class CaptureTest : public ::testing::Test {
@@ -34,7 +36,12 @@ protected:
 // Notes what the capture shows, in order.
 class ObserverLog : public CaptureObserver {
 public:
-    void recording() override { steps << "recording"; }
+    void recording() override
+    {
+        steps << "recording";
+        if (onRecording)
+            onRecording();
+    }
     void pleaseWait() override { steps << "wait"; }
     void signalCaptured(const std::vector<double>& times, const std::vector<std::uint8_t>& levels) override
     {
@@ -46,6 +53,7 @@ public:
         steps << "carrier";
         carrier = kHz;
     }
+    std::function<void()> onRecording; // the remote is pressed once sampling starts
     QStringList steps;
     double carrier = -1;
 };
@@ -97,11 +105,14 @@ TEST_F(CaptureTest, VirtualRemoteFrameIsLearnedWithItsCarrier)
 {
     VirtualModule::instance().reset();
     const auto port = makePortIo(QStringLiteral("sim"));
-    VirtualModule::instance().remote().press(IrFrame{Protocol::RC5, 0x05, 0x35}, MonotonicClock::now() + 400'000'000,
-                                             {40, 0.5, 0, {}});
     ObserverLog log;
+    log.onRecording = [] {
+        VirtualModule::instance().remote().press(IrFrame{Protocol::RC5, 0x05, 0x35},
+                                                 MonotonicClock::now() + 400'000'000, {40, 0.5, 0, {}});
+    };
     const CaptureOutcome outcome = captureSignal(*port, u"378", path, &log);
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
+    ASSERT_GT(outcome.keptRuns, 2u);
     EXPECT_NEAR(outcome.carrierKHz, 40, 1.2);
     EXPECT_EQ(log.carrier, outcome.carrierKHz);
     ASSERT_EQ(log.steps.size(), 4);

@@ -89,6 +89,28 @@ std::optional<Press> parsePress(const QString& spec, QString* error)
     return press;
 }
 
+// Presses the virtual remote when sampling starts, so "at" counts from the start of the recording
+// however long the capture waited for the port or for another real-time session.
+class PressWhenRecording : public CaptureObserver {
+public:
+    explicit PressWhenRecording(std::vector<Press> presses) : m_presses(std::move(presses)) {}
+    void recording() override
+    {
+        const std::int64_t now = MonotonicClock::now();
+        VirtualRemote& remote = VirtualModule::instance().remote();
+        for (const Press& p : m_presses) {
+            const std::int64_t at = now + std::int64_t(p.atMs * 1e6);
+            if (p.holdMs > 0)
+                remote.hold(p.frame, at, p.holdMs, p.options);
+            else
+                remote.press(p.frame, at, p.options);
+        }
+    }
+
+private:
+    std::vector<Press> m_presses;
+};
+
 QString captureVerdict(const CaptureOutcome& outcome)
 {
     if (!outcome.ok())
@@ -142,16 +164,8 @@ int runCapture(QStringList args)
         return usageError(kCapture, QStringLiteral("one signal file expected"));
     if (!presses.empty() && port->kind() != u"sim")
         return usageError(kCapture, QStringLiteral("--press drives the virtual module only (--port sim)"));
-    const std::int64_t now = MonotonicClock::now();
-    VirtualRemote& remote = VirtualModule::instance().remote();
-    for (const Press& p : presses) {
-        const std::int64_t at = now + std::int64_t(p.atMs * 1e6);
-        if (p.holdMs > 0)
-            remote.hold(p.frame, at, p.holdMs, p.options);
-        else
-            remote.press(p.frame, at, p.options);
-    }
-    const CaptureOutcome outcome = captureSignal(*port, base, args.first(), nullptr);
+    PressWhenRecording pressing(std::move(presses));
+    const CaptureOutcome outcome = captureSignal(*port, base, args.first(), &pressing);
     if (outcome.failure == CaptureOutcome::Failure::Driver)
         Prompts::exclamation(outcome.error);
     const QString verdict = captureVerdict(outcome);

@@ -41,8 +41,11 @@ void VirtualModule::setTraceFile(const QString& path)
     if (m_trace)
         std::fclose(m_trace);
     m_trace = path.isEmpty() ? nullptr : std::fopen(QFile::encodeName(path).constData(), "ae");
-    if (m_trace)
-        std::setvbuf(m_trace, nullptr, _IOFBF, 1 << 20); // a replay writes thousands of lines
+    if (m_trace) {
+        // A replay writes thousands of lines: a buffer touched beforehand never faults a page in mid-replay.
+        m_traceBuffer.assign(std::size_t(1) << 20, '\0');
+        std::setvbuf(m_trace, m_traceBuffer.data(), _IOFBF, m_traceBuffer.size());
+    }
     m_tracePath = m_trace ? path : QString();
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <mutex>
+#include <vector>
 
 // The virtual IR module: one module wired to all three port bases, as a demonstration, training and
 // test stand-in for the real one. Its receiver (status bit 4 of base+1, 1 = dark) sees the virtual
@@ -52,5 +53,6 @@ private:
     mutable std::mutex m_mutex;
     Registers m_registers[3];
     std::FILE* m_trace = nullptr;
+    std::vector<char> m_traceBuffer;
     QString m_tracePath;
 };
