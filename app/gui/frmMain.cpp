@@ -298,6 +298,11 @@ QString frmMain::statusText() const
     return m_status->text();
 }
 
+bool frmMain::isLineOn() const
+{
+    return m_optMediaMode[0]->isChecked();
+}
+
 void frmMain::selectMediaMode(int index)
 {
     if (index != 0 && index != 1)

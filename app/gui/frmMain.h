@@ -53,6 +53,8 @@ public:
     // "378", "278" or "3BC".
     const QString& portAddress() const { return m_portAddress; }
     QString statusText() const;
+    // optMediaMode index 0 (ON) is selected.
+    bool isLineOn() const;
 
     void setStatusText(const QString& text) override;
     void selectMediaMode(int index) override;

@@ -2,16 +2,19 @@
 #include "Desktop.h"
 #include "Dialog.h"
 #include "HTMLHelp.h"
+#include "MailHandOver.h"
 #include "Prompt.h"
 #include "ReadIRData.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "WidgetPrompt.h"
+#include "createObject.h"
 #include "frmMain.h"
 #include "frmTapi.h"
 #include "makeLine.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -62,14 +65,31 @@ int main(int argc, char* argv[])
         window.activateWindow();
     });
 
+    MailHandOver mail(window);
+    // Held for the whole run: the mail dials with it, the settings dialog lists its entries.
+    std::shared_ptr<ComponentObject> dialUp;
+
     StartUpSteps steps;
-    steps.loadTelephonyWindow = [&tapi] { tapi = std::make_unique<frmTapi>([] { return makeLine(); }); };
+    steps.loadTelephonyWindow = [&tapi, &mail] {
+        tapi = std::make_unique<frmTapi>([] { return makeLine(); });
+        tapi->setHandOver(&mail);
+    };
     steps.initTelephony = [&tapi] { tapi->InitTAPI(); };
     steps.readIRData = [] {
         const Status read = ReadIRData();
         if (!read)
             Prompts::exclamation(read.error());
     };
+    steps.createDialUp = [&dialUp, &mail] {
+        // Without the component (not registered) the mail goes over the network there is.
+        auto made = createObject(QStringLiteral("Nimbal.Dial"));
+        if (made)
+            dialUp = *made;
+        else
+            qWarning("%s", qUtf8Printable(made.error()));
+        mail.start(dialUp);
+    };
     runStartUp(window, steps);
+    QTimer::singleShot(0, &window, [&mail] { mail.retryKept(); });
     return QApplication::exec();
 }
