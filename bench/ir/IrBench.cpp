@@ -2,6 +2,7 @@
 #include "Capture.h"
 #include "MonotonicClock.h"
 #include "PortIo.h"
+#include "ProtocolGuess.h"
 #include "RealtimeThread.h"
 #include "SignalFile.h"
 #include "Transmission.h"
@@ -167,6 +168,7 @@ void roundTrip(int frames)
     std::mt19937 random(20261210);
     std::uniform_real_distribution<double> carrier(30, 56);
     int captured = 0;
+    int recognised = 0;
     int decoded = 0;
     std::vector<double> captureError;
     std::vector<double> applianceError;
@@ -182,6 +184,12 @@ void roundTrip(int frames)
             continue;
         ++captured;
         captureError.push_back(100 * std::abs(c.carrierKHz - kHz) / kHz);
+        const auto records = readSignalFile(file);
+        const auto guessed = records ? guessFrames(*records) : std::vector<SeenFrame>();
+        if (!guessed.empty() && guessed.front().frame == frame)
+            ++recognised;
+        else
+            std::printf("  capture of %s at %.1f kHz not recognised\n", qPrintable(describeFrame(frame)), kHz);
         QFile::remove(trace);
         module.setTraceFile(trace);
         const SendOutcome s = sendSignal(*port, u"378", file);
@@ -197,6 +205,9 @@ void roundTrip(int frames)
         if (seen && !seen->empty() && seen->front().frame == frame) {
             ++decoded;
             applianceError.push_back(100 * std::abs(seen->front().carrierKHz - kHz) / kHz);
+        } else {
+            std::printf("  send of %s at %.1f kHz not decoded (replay max late %.1f us)\n",
+                        qPrintable(describeFrame(frame)), kHz, double(s.lateness.maxNs) / 1000);
         }
         if ((i + 1) % 10 == 0) {
             std::printf("  %d/%d done\n", i + 1, frames);
@@ -205,8 +216,9 @@ void roundTrip(int frames)
     }
     const Percentiles ce = percentiles(captureError);
     const Percentiles ae = percentiles(applianceError);
-    std::printf("captured ok (20 < kHz < 60): %d/%d; decoded correctly by the appliance after send: %d/%d (%.1f %%)\n",
-                captured, frames, decoded, frames, 100.0 * decoded / std::max(frames, 1));
+    std::printf("captured ok (20 < kHz < 60): %d/%d; frame recognised in the file: %d/%d; decoded correctly by the "
+                "appliance after send: %d/%d (%.1f %%)\n",
+                captured, frames, recognised, frames, decoded, frames, 100.0 * decoded / std::max(frames, 1));
     std::printf("carrier error of the capture estimate: median %.2f %%, p99 %.2f %%, max %.2f %%\n", ce.median, ce.p99,
                 ce.max);
     std::printf("carrier error seen by the appliance:  median %.2f %%, p99 %.2f %%, max %.2f %%\n", ae.median, ae.p99,
