@@ -188,6 +188,13 @@ void SimLine::sayLineSamples(const QByteArray& samples)
     m_voiceAt = 0;
 }
 
+void SimLine::addVoice(const QByteArray& samples)
+{
+    m_voice.remove(0, m_voiceAt);
+    m_voiceAt = 0;
+    m_voice += samples;
+}
+
 QByteArray SimLine::callerVoice(int bytes)
 {
     const QByteArray part = m_voice.mid(m_voiceAt, bytes);
@@ -206,6 +213,7 @@ Status SimLine::listen(const QString& wavPath)
 
 void SimLine::machineVoice(const QByteArray& samples)
 {
+    emit machineSound(samples);
     if (m_listen.isOpen() && m_listen.append(samples))
         m_listen.updateHeader();
 }

@@ -44,6 +44,8 @@ public:
     Status pressKeys(const QString& keys);
     Status say(const QString& wavPath); // "-": silence
     void sayLineSamples(const QByteArray& samples);
+    // More of the caller's voice, after what is still to be heard (a microphone's stream).
+    void addVoice(const QByteArray& samples);
     Status listen(const QString& wavPath); // "-": stop listening
     Status hangUp();
     // "<call state> <status text>", the state of the newest call or IDLE.
@@ -60,6 +62,8 @@ public:
 
 signals:
     void monitor(const QString& line);
+    // What the machine plays to the caller, as it is played (8 kHz mono 16-bit).
+    void machineSound(const QByteArray& samples);
 
 private:
     void deliver(LineEvent e);

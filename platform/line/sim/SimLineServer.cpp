@@ -31,6 +31,7 @@ SimLineServer::SimLineServer(SimLine* line) : m_line(line)
 {
     connect(&m_server, &QLocalServer::newConnection, this, &SimLineServer::accept);
     connect(line, &SimLine::monitor, this, &SimLineServer::record);
+    connect(line, &SimLine::machineSound, this, &SimLineServer::hear);
 }
 
 SimLineServer::~SimLineServer()
@@ -120,6 +121,14 @@ void SimLineServer::handle(Client* client, const QString& line)
         client->subscribed = true;
         return send(client, QStringLiteral("OK"));
     }
+    if (command == u"HEAR") {
+        client->hearing = true;
+        return send(client, QStringLiteral("OK"));
+    }
+    if (command == u"VOICE") {
+        m_line->addVoice(QByteArray::fromBase64(rest.toLatin1()));
+        return; // a stream: no reply
+    }
     if (command == u"WAIT") {
         client->waitFor = rest.split(u' ', Qt::SkipEmptyParts);
         if (client->waitFor.isEmpty())
@@ -157,6 +166,15 @@ void SimLineServer::record(const QString& event)
             send(c, QStringLiteral("EVENT ") + event);
         if (c->waiting)
             tryWait(c);
+    }
+}
+
+void SimLineServer::hear(const QByteArray& samples)
+{
+    const QString line = QStringLiteral("AUDIO ") + QString::fromLatin1(samples.toBase64());
+    for (Client* c : std::as_const(m_clients)) {
+        if (c->hearing)
+            send(c, line);
     }
 }
 

@@ -14,6 +14,8 @@ class SimLine;
 //   WAIT <words>  the next line event starting with these words ("WAIT ANSWERED"); it may have
 //                 happened since the last RING, DIGITS or HANGUP; each wait moves past what it matched
 //   EVENTS        from now on, every line event is sent as "EVENT <event>"
+//   HEAR          from now on, what the machine plays is sent as "AUDIO <base64 8 kHz mono 16-bit>"
+//   VOICE <base64 8 kHz mono 16-bit>  more of the caller's voice (a microphone)
 class SimLineServer : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ private:
         QLocalSocket* socket = nullptr;
         QByteArray input;
         bool subscribed = false;
+        bool hearing = false;
         bool waiting = false;
         QStringList waitFor;
     };
@@ -34,6 +37,7 @@ private:
     void read(Client* client);
     void handle(Client* client, const QString& line);
     void record(const QString& event);
+    void hear(const QByteArray& samples);
     bool tryWait(Client* client);
     static void send(Client* client, const QString& line);
 

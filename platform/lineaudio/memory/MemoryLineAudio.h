@@ -11,7 +11,7 @@ public:
     struct Wiring {
         // Fills the next bytes of caller voice (8 kHz mono 16-bit); shorter results are padded with silence.
         std::function<QByteArray(int bytes)> callerVoice;
-        // Receives what the machine played, in line samples, once played (or cut off).
+        // Receives what the machine plays, in line samples, as it is played.
         std::function<void(const QByteArray& lineSamples, const QString& soundName)> machineVoice;
         // Told when a sound starts playing and when capturing starts or stops.
         std::function<void(bool playing, const QString& soundName)> playbackStateChanged;

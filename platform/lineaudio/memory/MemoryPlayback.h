@@ -7,7 +7,8 @@
 
 #include <functional>
 
-// Plays a loaded sound in real time; at its end (or when cut off) the played part goes to the sink.
+// Plays a loaded sound in real time: what has been played goes to the sink a tenth of a second at
+// a time, and the rest when the sound ends or is cut off.
 class MemoryPlayback : public QObject, public LinePlayback {
     Q_OBJECT
 public:
@@ -22,13 +23,15 @@ public:
     void stop() override;
 
 private:
-    void finish(qsizetype playedBytes);
+    void deliverUpTo(qsizetype bytes);
+    void tick();
 
     QString m_name;
     Sink m_sink;
     StateSink m_state;
     QByteArray m_samples;
+    qsizetype m_delivered = 0;
     QElapsedTimer m_clock;
-    QTimer m_end;
+    QTimer m_tick;
     bool m_playing = false;
 };

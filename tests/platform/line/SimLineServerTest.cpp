@@ -1,5 +1,6 @@
 #include "SimLineServer.h"
 
+#include "LineAudio.h"
 #include "SimLine.h"
 #include "SimLineSocket.h"
 #include "WaitUntil.h"
@@ -89,4 +90,32 @@ TEST_F(SimLineServerTest, ALiveDoorIsNotTakenOver)
     SimLine other;
     EXPECT_FALSE(other.openDoor(name).ok());
     EXPECT_EQ(ask("STATUS"), "OK IDLE");
+}
+
+TEST_F(SimLineServerTest, TheMachineCanBeHeardAndTheCallerSpokenFor)
+{
+    EXPECT_EQ(ask("HEAR"), "OK");
+    Result<std::unique_ptr<LinePlayback>> out = line->audio().openPlayback({});
+    ASSERT_TRUE(out.ok());
+    out.value()->load(QByteArray(320, '\4'), "x.wav");
+    out.value()->play();
+    QByteArray heard;
+    while (heard.size() < 320) {
+        const QString l = next();
+        ASSERT_TRUE(l.startsWith("AUDIO ")) << l.toStdString();
+        heard += QByteArray::fromBase64(l.mid(6).toLatin1());
+    }
+    EXPECT_EQ(heard, QByteArray(320, '\4'));
+
+    client.write("VOICE " + QByteArray(6, '\2').toBase64() + '\n');
+    EXPECT_EQ(ask("STATUS"), "OK IDLE"); // handled after the voice
+    Result<std::unique_ptr<LineCapture>> in = line->audio().openCapture({});
+    ASSERT_TRUE(in.ok());
+    ASSERT_TRUE(in.value()->createBuffer(WaveFormat::line(), 3200).ok());
+    in.value()->setNotificationPositions({1600});
+    bool full = false;
+    QObject::connect(in.value().get(), &LineCapture::notified, [&] { full = true; });
+    in.value()->start();
+    ASSERT_TRUE(waitUntil([&] { return full; }));
+    EXPECT_EQ(in.value()->read(0, 8), QByteArray(6, '\2') + QByteArray(2, '\0'));
 }

@@ -20,7 +20,7 @@ QByteArray ramp(int bytes)
 
 TEST(MemoryCaptureTest, NotifiesEachPositionInTurnWithTheSoundBehindIt)
 {
-    QByteArray voice = ramp(4000);
+    QByteArray voice = ramp(16000);
     qsizetype taken = 0;
     MemoryCapture capture(
         [&](int bytes) {
@@ -29,7 +29,7 @@ TEST(MemoryCaptureTest, NotifiesEachPositionInTurnWithTheSoundBehindIt)
             return part;
         },
         {}, false);
-    const int size = 800; // 50 ms of 16-bit sound
+    const int size = 3200; // 200 ms of 16-bit sound
     ASSERT_TRUE(capture.createBuffer(WaveFormat::line(), size).ok());
     capture.setNotificationPositions({0, size / 2});
     QList<int> seen;
