@@ -9,5 +9,29 @@ if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; the
   echo "run-demo: no display; starting offscreen (set QT_QPA_PLATFORM to choose)"
   export QT_QPA_PLATFORM=offscreen
 fi
+# First start: the virtual line is the modem, switched on at start and answering after two rings,
+# with the answering machine and remote operation on (playback password 1234, IR password 5678).
+demo_ini="$demo_home/setting.ini"
+if ! grep -qi '^\[Tapi\]' "$demo_ini" 2>/dev/null; then
+  cat >>"$demo_ini" <<'INI'
+[Line]
+Provider=sim
+[Tapi]
+Card=Talvero Virtual Line
+NumRings=2
+[Startup]
+Auto=1
+[Feature]
+AnsweringMachine=1
+IRRemote=1
+[AnsweringMachine]
+MaxMessage=60
+Remote=1
+Pass=1234
+[IRRemote]
+Pass=5678
+INI
+  chmod 600 "$demo_ini"
+fi
 echo "run-demo: data folder $demo_home"
 exec "$build_dir/bin/Talvero" --home "$demo_home"

@@ -7,6 +7,7 @@
 #include "ReadIRData.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
+#include "TestPhoneWindow.h"
 #include "WidgetPrompt.h"
 #include "createObject.h"
 #include "frmMain.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
         if (tapi)
             tapi->closeEngine();
     });
+    TestPhoneWindow::addMenuEntry(window);
     prompts.setParent(&window);
     prompts.setHelpOpener([&window](int context) { HTMLHelp::showTopic(&window, context); });
     prompts.setErrorWindow([&window](const QString& text) { Dialog::showText(&window, text); });
