@@ -441,12 +441,14 @@ void frmMain::playNext()
         selectFileRow(file, true);
         m_playedAny = true;
         QPointer<frmMain> self(this);
-        m_player(path, [self, file] {
+        m_player(path, [self, file](bool played) {
             if (!self)
                 return;
             // Queued: the player may call back from inside its own start.
-            QTimer::singleShot(0, self, [self, file] {
+            QTimer::singleShot(0, self, [self, file, played] {
                 self->selectFileRow(file, false);
+                if (!played)
+                    self->m_playQueue.clear();
                 self->playNext();
             });
         });

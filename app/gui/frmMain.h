@@ -25,8 +25,9 @@ class frmMain : public QMainWindow, public MainWindowLink {
 public:
     // Switches the answering line: true runs Tapi_On, false Tapi_Off.
     using LineSwitch = std::function<void(bool on)>;
-    // Plays a WAV file on the PC and calls done once it has ended (or could not be played).
-    using WavePlayer = std::function<void(const QString& path, std::function<void()> done)>;
+    // Plays a WAV file on the PC and calls done once it has ended, with false when it could not be
+    // played (the player has said why); the rows after it are then not played.
+    using WavePlayer = std::function<void(const QString& path, std::function<void(bool played)> done)>;
     using Action = std::function<void()>;
 
     explicit frmMain(Desktop& desktop, QWidget* parent = nullptr);

@@ -225,8 +225,8 @@ TEST_F(frmMainTest, PlaySelectedPlaysEachRowInOrder)
     addMessages({"1.wav", "2.wav", "3.wav"});
     QStringList played;
     QList<bool> listEnabled;
-    std::function<void()> finish;
-    m_window.setWavePlayer([&](const QString& path, std::function<void()> done) {
+    std::function<void(bool)> finish;
+    m_window.setWavePlayer([&](const QString& path, std::function<void(bool)> done) {
         played << QFileInfo(path).fileName();
         listEnabled << list()->isEnabled();
         const auto selected = list()->selectedItems();
@@ -238,7 +238,7 @@ TEST_F(frmMainTest, PlaySelectedPlaysEachRowInOrder)
     while (finish) {
         auto end = std::move(finish);
         finish = {};
-        end();
+        end(true);
         ASSERT_TRUE(QTest::qWaitFor([&] { return finish || list()->isEnabled(); }));
     }
     EXPECT_EQ(played, (QStringList{"1.wav", "3.wav"}));
@@ -251,9 +251,9 @@ TEST_F(frmMainTest, PlaySelectedPlaysEachRowInOrder)
 TEST_F(frmMainTest, PlayAllAndNothingToPlay)
 {
     QStringList played;
-    m_window.setWavePlayer([&](const QString& path, std::function<void()> done) {
+    m_window.setWavePlayer([&](const QString& path, std::function<void(bool)> done) {
         played << QFileInfo(path).fileName();
-        done();
+        done(true);
     });
     {
         ScriptedPrompt prompts;
@@ -272,13 +272,26 @@ TEST_F(frmMainTest, PlayAllAndNothingToPlay)
     EXPECT_EQ(played, (QStringList{"1.wav", "2.wav"}));
 }
 
+TEST_F(frmMainTest, PlayingStopsWhenAFileCannotBePlayed)
+{
+    addMessages({"1.wav", "2.wav"});
+    QStringList tried;
+    m_window.setWavePlayer([&](const QString& path, std::function<void(bool)> done) {
+        tried << QFileInfo(path).fileName();
+        done(false); // the device is busy, say; the player has told the user
+    });
+    button("Command2")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list()->isEnabled(); }));
+    EXPECT_EQ(tried, QStringList{"1.wav"});
+}
+
 TEST_F(frmMainTest, PlayingNeedsAPlayer)
 {
     addMessages({"1.wav"});
     EXPECT_FALSE(button("Command1")->isEnabled());
     EXPECT_FALSE(button("Command2")->isEnabled());
     EXPECT_TRUE(button("Command3")->isEnabled());
-    m_window.setWavePlayer([](const QString&, std::function<void()> done) { done(); });
+    m_window.setWavePlayer([](const QString&, std::function<void(bool)> done) { done(true); });
     EXPECT_TRUE(button("Command1")->isEnabled());
 }
 
