@@ -65,6 +65,7 @@ frmTapi::frmTapi(LineFactory lineFactory, QObject* parent)
     connect(&Timer1, &QTimer::timeout, this, &frmTapi::Timer1_Timer);
     connect(&m_recorder, &LineRecorder::timeUp, this, &frmTapi::recordingTimeUp, Qt::QueuedConnection);
     Timer1.start();
+    setTapiTimerSource([this] { return this; });
 
     QDir().mkpath(MessageStore::folder());
     LineRecorder::recoverInterrupted();
@@ -74,6 +75,7 @@ frmTapi::frmTapi(LineFactory lineFactory, QObject* parent)
 
 frmTapi::~frmTapi()
 {
+    setTapiTimerSource({});
     if (m_tapi)
         m_tapi->disconnect(this);
 }
@@ -225,6 +227,31 @@ void frmTapi::Timer1_Timer()
     if (m_status == kDisconnected && m_statusAtLastTick == kDisconnected)
         setStatusText(kWaiting);
     m_statusAtLastTick = m_status;
+}
+
+QTimer& frmTapi::timer(TapiTimer which)
+{
+    switch (which) {
+    case TapiTimer::Timer1: return Timer1;
+    case TapiTimer::Timer2: return Timer2;
+    case TapiTimer::tmrPlay: return tmrPlay;
+    case TapiTimer::tmrUpdate: break;
+    }
+    return tmrUpdate;
+}
+
+bool frmTapi::isTimerEnabled(TapiTimer which) const
+{
+    return const_cast<frmTapi*>(this)->timer(which).isActive();
+}
+
+void frmTapi::setTimerEnabled(TapiTimer which, bool enabled)
+{
+    QTimer& t = timer(which);
+    if (enabled)
+        t.start();
+    else
+        t.stop();
 }
 
 // ---- Call handling

@@ -5,6 +5,7 @@
 #include "LineRecorder.h"
 #include "PromptSequence.h"
 #include "RemoteDialogue.h"
+#include "TapiTimers.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -22,7 +23,7 @@ class MessageHandOver;
 // number of rings, plays the greetings, records the message, and does the work after the call.
 // Everything runs on the user-interface thread: line events arrive queued, one at a time. The
 // main window is reached through MainWindowLink; without one the engine switches the line itself.
-class frmTapi : public QObject {
+class frmTapi : public QObject, public TapiTimerSet {
     Q_OBJECT
 public:
     using LineFactory = std::function<std::unique_ptr<Line>()>;
@@ -108,7 +109,8 @@ public:
     void generateDigits(const QString& digits);
     void LoadPasswords();
 
-    // Timers, also suspended around IR transmissions.
+    // Timers, also suspended around IR captures and transmissions (SuspendTapiTimers reaches them
+    // through TapiTimerSet while the engine exists).
     QTimer tmrUpdate;
     QTimer Timer2;
     QTimer tmrPlay;
@@ -117,8 +119,11 @@ public:
     void Timer2_Timer();
     void tmrPlay_Timer();
     void Timer1_Timer();
+    bool isTimerEnabled(TapiTimer timer) const override;
+    void setTimerEnabled(TapiTimer timer, bool enabled) override;
 
 private:
+    QTimer& timer(TapiTimer which);
     void onRinging(LineAddress* address);
     bool onCallNotification(const std::shared_ptr<LineCall>& call);
     void onCallState(const LineEvent& e);

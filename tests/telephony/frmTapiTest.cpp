@@ -376,3 +376,17 @@ TEST_F(frmTapiTest, ARecordingCutOffByACrashBecomesAMessageAtTheNextStart)
     EXPECT_GE(message->bytes.size(), 16000);
     EXPECT_EQ(engine->messageCount(), 1);
 }
+
+TEST_F(frmTapiTest, CapturesAndTransmissionsSuspendTheFourTimers)
+{
+    startEngine();
+    engine->Timer2.start();
+    SuspendTapiTimers();
+    for (QTimer* t : {&engine->Timer1, &engine->Timer2, &engine->tmrPlay, &engine->tmrUpdate})
+        EXPECT_FALSE(t->isActive());
+    ResumeTapiTimers();
+    EXPECT_TRUE(engine->Timer1.isActive());
+    EXPECT_TRUE(engine->Timer2.isActive());
+    EXPECT_FALSE(engine->tmrPlay.isActive());
+    EXPECT_FALSE(engine->tmrUpdate.isActive());
+}
