@@ -205,7 +205,7 @@ TEST_F(frmTapiTest, AHangUpWhileRecordingKeepsWhatTheCallerSaid)
     ASSERT_TRUE(waitForLine("CAPTURING"));
     line->say(home.file("voice.wav"));
     ASSERT_TRUE(waitUntil([&] { return told.count("CAPTURING") && engine->isRecording(); }));
-    waitUntil([] { return false; }, 2300);
+    waitUntil([] { return false; }, 3500);
     line->hangUp();
     ASSERT_TRUE(waitUntil([&] { return !handOver.paths.isEmpty(); }));
     const Result<PcmSound> message = onlyMessage(messages());
@@ -362,7 +362,7 @@ TEST_F(frmTapiTest, ARecordingCutOffByACrashBecomesAMessageAtTheNextStart)
         startEngine();
         callAndWaitForAnswer("555");
         ASSERT_TRUE(waitForLine("CAPTURING"));
-        waitUntil([] { return false; }, 2200);
+        waitUntil([] { return false; }, 3500);
         // The program dies: nothing more is done for the call.
         line->disconnect(engine.get());
         engine.reset();
