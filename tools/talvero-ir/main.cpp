@@ -9,11 +9,13 @@
 
 // The verb groups, one line each.
 VerbGroup irCommands();
+VerbGroup catalogueCommands();
 
 namespace {
 
 VerbGroup (*const kVerbGroups[])() = {
     irCommands,
+    catalogueCommands,
 };
 
 void printUsage(QTextStream& out)
