@@ -25,6 +25,7 @@ void DtmfDialogue::endCall()
     m_mode = Password;
     m_entry.clear();
     m_matched.reset();
+    m_heldKeys.clear();
     m_wrongAttempts = 0;
 }
 
@@ -32,6 +33,14 @@ void DtmfDialogue::onDigitEvent(int digitValue)
 {
     const QChar digit(uchar(digitValue & 0xFF));
     m_ports.call.setStatusText(kDigitDetected + digit);
+    if (!m_matched)
+        handleKey(digit);
+    else if (m_heldKeys.size() < kHeldKeys)
+        m_heldKeys.append(digit);
+}
+
+void DtmfDialogue::handleKey(QChar digit)
+{
     if (digit == u'*') {
         const bool wrongPassword = m_mode == Password && !m_entry.isEmpty() && !m_entry.isOverlong();
         ClearInput();
@@ -79,14 +88,17 @@ void DtmfDialogue::Timer2_Timer()
     case DeviceDigit: OnDeviceKey(position); break;
     case ButtonNumber: OnButtonKey(position); break;
     }
+    while (!m_matched && !m_heldKeys.isEmpty()) {
+        const QChar key = m_heldKeys.front();
+        m_heldKeys.remove(0, 1);
+        handleKey(key);
+    }
 }
 
 void DtmfDialogue::ClearInput()
 {
     m_entry.clear();
     if (m_mode == ButtonNumber) {
-        // A button recognised just before the "*" belongs to the entry the caller abandons.
-        m_matched.reset();
         m_mode = DeviceDigit;
         LoadDeviceKeys();
     }

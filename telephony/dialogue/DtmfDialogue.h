@@ -24,6 +24,8 @@ public:
 
     // Wrong passwords a caller may key in one call before the engine hangs up.
     static constexpr int kPasswordAttempts = 3;
+    // Keys held back while a recognised input waits for its Timer2 tick.
+    static constexpr int kHeldKeys = 32;
 
     struct Ports {
         DialoguePrompts& prompts;
@@ -39,9 +41,12 @@ public:
     // After a call: the passwords loaded again, mode 1, nothing pending.
     void endCall();
 
-    // A detected touch tone; the low 8 bits of the value are the character.
+    // A detected touch tone; the low 8 bits of the value are the character. A key that arrives while
+    // a recognised input waits for its dispatch is held back, so that it is read in the mode that
+    // input leads to.
     void onDigitEvent(int digitValue);
-    // Dispatches an input recognised since the last tick to the handler of its mode.
+    // Dispatches an input recognised since the last tick to the handler of its mode, then reads the
+    // keys held back meanwhile.
     void Timer2_Timer();
 
     void OnPassword(int index);
@@ -70,6 +75,7 @@ public:
     int wrongPasswordAttempts() const { return m_wrongAttempts; }
 
 private:
+    void handleKey(QChar key);
     void passwordEntryFailed();
     void playMessagesFrom(int first, const QString& separator);
     void finishPlayback();
@@ -81,6 +87,7 @@ private:
     DigitEntry m_entry;
     // Position of the input recognised since the last Timer2 tick, in the current mode's table.
     std::optional<int> m_matched;
+    QString m_heldKeys;
     int m_wrongAttempts = 0;
     // Position (1-based) of the message played last; kept between calls so Skip continues there.
     int m_currentMessage = 0;

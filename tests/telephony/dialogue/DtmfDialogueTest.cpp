@@ -110,14 +110,27 @@ TEST_F(DialogueTest, StarInButtonEntryReturnsToDeviceEntry)
     EXPECT_EQ(dialogue->DialogueMode(), DtmfDialogue::DeviceDigit);
     EXPECT_EQ(dialogue->keyTable().count(), 10);
     EXPECT_TRUE(dialogue->digitBuffer().isEmpty());
+}
 
-    // A button recognised just before the star is dropped with the entry.
-    keyAndTick(u"1");
-    key(u"05*");
-    takeTrace();
-    dialogue->Timer2_Timer();
-    EXPECT_TRUE(takeTrace().isEmpty());
-    EXPECT_FALSE(dialogue->hasOperations());
+TEST_F(DialogueTest, KeysBeforeTheTickAreReadInTheModeTheInputLeadsTo)
+{
+    key(u"99105*");
+    EXPECT_EQ(ports.status, QString("DTMFトーン検出 *"));
+    EXPECT_EQ(dialogue->DialogueMode(), DtmfDialogue::Password);
+    for (int tick = 0; tick < 3; ++tick)
+        dialogue->Timer2_Timer();
+    EXPECT_EQ(dialogue->DialogueMode(), DtmfDialogue::DeviceDigit);
+    ASSERT_EQ(dialogue->operationQueue().count(), 1);
+    EXPECT_EQ(dialogue->operationQueue().operations().first().tag(), QString("1-05"));
+}
+
+TEST_F(DialogueTest, OnlyAFewDozenKeysAreHeldBack)
+{
+    key(u"99");
+    key(QString("105").repeated(100));
+    for (int tick = 0; tick < 100; ++tick)
+        dialogue->Timer2_Timer();
+    EXPECT_EQ(dialogue->operationQueue().count(), DtmfDialogue::kHeldKeys / 3);
 }
 
 TEST_F(DialogueTest, HashCancelsOnlyInDeviceAndButtonEntry)
