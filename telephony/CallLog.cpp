@@ -32,6 +32,18 @@ QString operationLine(const QDateTime& when, int device, int button)
                                 .arg(button, 2, 10, QLatin1Char('0'));
 }
 
+QString operationFailedLine(const QDateTime& when, int device, int button)
+{
+    return dateTime(when) + QStringLiteral(" - 機器番号:%1 リモコンボタン番号:%2　を操作できませんでした")
+                                .arg(device)
+                                .arg(button, 2, 10, QLatin1Char('0'));
+}
+
+QString passwordAttemptsExceededLine(const QDateTime& when)
+{
+    return dateTime(when) + QStringLiteral(" - パスワードを3回間違えたため、通話を切断しました");
+}
+
 QString captureFailedLine(const QDateTime& when, const QString& reason)
 {
     return dateTime(when) + QStringLiteral(" - 録音デバイスを開けないため、メッセージを録音できませんでした (") +

@@ -274,8 +274,8 @@ void frmTapi::gobjTapiWithEvents_Event(const LineEvent& e)
             ShowCallerId(e.call.get());
         break;
     case TE_DIGITEVENT:
-        if (e.call && e.call == m_call)
-            onDigit(e.digit);
+        if (e.call && e.call == m_call && m_dialogue)
+            m_dialogue->onDigitEvent(e.digit);
         break;
     default: break;
     }
@@ -334,8 +334,8 @@ void frmTapi::onCallState(const LineEvent& e)
         selectMediaMode(0);
         m_dialogue->ClearOperations();
     }
-    LoadPasswords();
-    DialogueMode = 1;
+    if (m_dialogue)
+        m_dialogue->endCall();
 }
 
 void frmTapi::ShowCallerId(LineCall* call)
@@ -362,8 +362,8 @@ void frmTapi::AM_Start()
         return; // the caller hung up before the answer
     Timer2.start();
     m_interrupted[1] = false;
-    DialogueMode = 1;
-    m_digitBuffer.clear();
+    if (m_dialogue)
+        m_dialogue->beginCall();
     AnswerCall();
     QList<PromptSequence::Step> steps{PromptSequence::play(DataFolder::path(u"\\Ans\\Reception0.wav"))};
     const QString second = DataFolder::path(u"\\Ans\\Reception1.wav");
@@ -402,7 +402,6 @@ void frmTapi::AnswerCall()
 
 void frmTapi::HangUpCall()
 {
-    m_digitBuffer.clear();
     ResetCallState();
     // Whatever the call was waiting for ends with it.
     m_sequence.cancel();
@@ -426,7 +425,6 @@ void frmTapi::ResetCallState()
     m_ringCount = 0;
     tmrUpdate.stop();
     m_interrupted.fill(false);
-    m_matched = false;
 }
 
 void frmTapi::keep(const QString& kept)
@@ -485,51 +483,10 @@ void frmTapi::generateDigits(const QString& digits)
         m_call->generateDigits(digits, LINEDIGITMODE_DTMF);
 }
 
-void frmTapi::LoadPasswords()
-{
-    m_keys.clear();
-    if (m_dialogue)
-        m_dialogue->LoadPasswords();
-}
-
-void frmTapi::ClearInput()
-{
-    m_digitBuffer.clear();
-    if (m_dialogue)
-        m_dialogue->ClearInput();
-}
-
-void frmTapi::onDigit(int digitValue)
-{
-    const QChar digit(char16_t(digitValue & 0xff));
-    setStatusText(kDigitDetected + digit);
-    m_digitBuffer += digit;
-    if (m_digitBuffer.contains(u'*'))
-        ClearInput();
-    if (m_digitBuffer.contains(u'#') && (DialogueMode == 3 || DialogueMode == 4)) {
-        ClearInput();
-        if (m_dialogue)
-            m_dialogue->CancelOperations();
-    }
-    for (qsizetype k = 0; k < m_keys.entries.size() && k < 100; ++k) {
-        if (m_keys.entries.at(k).code == m_digitBuffer) {
-            m_matched = true;
-            m_matchedIndex = int(k + 1);
-            m_digitBuffer.clear();
-            setInterrupted(DialogueMode, true);
-            return;
-        }
-        m_matched = false;
-    }
-}
-
 void frmTapi::Timer2_Timer()
 {
-    if (!m_matched)
-        return;
-    m_matched = false;
     if (m_dialogue)
-        m_dialogue->dispatch(DialogueMode, m_matchedIndex);
+        m_dialogue->Timer2_Timer();
 }
 
 // ---- Message store

@@ -97,17 +97,12 @@ public:
     bool isRecording() const { return m_recorder.isRecording(); }
     bool playing() const { return m_playing; }
 
-    // What the remote dialogue builds on: the mode, its key table, digit generation, prompt
-    // sequences that recognised inputs of their mode cancel.
-    int DialogueMode = 1;
-    KeyTable& keyTable() { return m_keys; }
-    QString digitBuffer() const { return m_digitBuffer; }
+    // What the remote dialogue builds on: digit generation, and prompt sequences that recognised
+    // inputs of their mode cancel.
     bool interrupted(int mode) const;
     void setInterrupted(int mode, bool on);
-    void ClearInput();
     void playPrompts(int mode, QList<PromptSequence::Step> steps);
     void generateDigits(const QString& digits);
-    void LoadPasswords();
 
     // Timers, also suspended around IR captures and transmissions (SuspendTapiTimers reaches them
     // through TapiTimerSet while the engine exists).
@@ -127,7 +122,6 @@ private:
     void onRinging(LineAddress* address);
     bool onCallNotification(const std::shared_ptr<LineCall>& call);
     void onCallState(const LineEvent& e);
-    void onDigit(int digitValue);
     void afterGreetings();
     void recordingTimeUp();
     void keep(const QString& kept);
@@ -159,10 +153,6 @@ private:
     int m_ringCount = 0;
     bool m_playing = false;
     std::array<bool, 5> m_interrupted{};
-    KeyTable m_keys;
-    QString m_digitBuffer;
-    bool m_matched = false;
-    int m_matchedIndex = 0;
     QString m_messagePath;
     QString m_pendingMailPath;
     QString m_lblTime;
