@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 #include "Desktop.h"
 #include "Dialog.h"
+#include "EngineDialogue.h"
 #include "HTMLHelp.h"
 #include "MailHandOver.h"
 #include "Prompt.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
 
     // The engine outlives the window, which switches the line through it until its end.
     std::unique_ptr<frmTapi> tapi;
+    std::unique_ptr<EngineDialogue> dialogue; // the touch-tone dialogue of the engine's calls
     const std::unique_ptr<Desktop> desktop = makeDesktop();
     frmMain window(*desktop);
     window.setLineSwitch([&tapi](bool on) {
@@ -72,9 +74,10 @@ int main(int argc, char* argv[])
     std::shared_ptr<ComponentObject> dialUp;
 
     StartUpSteps steps;
-    steps.loadTelephonyWindow = [&tapi, &mail] {
+    steps.loadTelephonyWindow = [&tapi, &dialogue, &mail] {
         tapi = std::make_unique<frmTapi>([] { return makeLine(); });
         tapi->setHandOver(&mail);
+        dialogue = std::make_unique<EngineDialogue>(*tapi, irCatalogue());
     };
     steps.initTelephony = [&tapi] { tapi->InitTAPI(); };
     steps.readIRData = [] {
