@@ -38,7 +38,8 @@ void CharacterWindow::startSpeaking(const QString& text)
     }
     m_mouth.start();
     show();
-    raise();
+    if (QGuiApplication::platformName() != u"offscreen")
+        raise();
 }
 
 void CharacterWindow::stopSpeaking()

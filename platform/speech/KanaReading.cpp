@@ -16,9 +16,10 @@ KanaReader::~KanaReader() = default;
 Status KanaReader::open()
 {
     m_tagger.reset(MeCab::createTagger(""));
-    if (!m_tagger)
-        return Status::failure(QStringLiteral("読み仮名の辞書 (MeCab) を読み込めません: %1")
-                                   .arg(QString::fromUtf8(MeCab::getTaggerError())));
+    if (!m_tagger) {
+        const QString why = QString::fromUtf8(MeCab::getTaggerError()).trimmed();
+        return Status::failure(QStringLiteral("読み仮名の辞書 (MeCab) を読み込めません。") + why);
+    }
     return {};
 }
 

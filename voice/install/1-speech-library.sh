@@ -1,0 +1,3 @@
+#!/bin/sh
+# Installation step: the speech library.
+exec /bin/sh "$(dirname "$0")/install-missing.sh" libespeak-ng1

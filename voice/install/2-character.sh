@@ -1,0 +1,3 @@
+#!/bin/sh
+# Installation step: the character (its Japanese lettering).
+exec /bin/sh "$(dirname "$0")/install-missing.sh" fonts-noto-cjk
