@@ -1,5 +1,6 @@
 #include "CheckSpokenLabels.h"
 
+#include "CatalogueStore.h"
 #include "frmRecVoice.h"
 
 void CheckSpokenLabels(const QList<LabelRow>& rows)
@@ -9,4 +10,16 @@ void CheckSpokenLabels(const QList<LabelRow>& rows)
         return;
     frmRecVoice window(std::move(missing));
     window.exec();
+}
+
+Status CheckSpokenLabels()
+{
+    const Result<QList<CatalogueRow>> rows = CatalogueStore::labelCheckRows();
+    if (!rows)
+        return Status::failure(rows.error());
+    QList<LabelRow> labelRows;
+    for (const CatalogueRow& row : *rows)
+        labelRows.append({row.device, row.button, row.name, row.description});
+    CheckSpokenLabels(labelRows);
+    return {};
 }

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-// These run on the null device ($TALVERO_PCAUDIO=null): what the process plays is what it records.
+// These run on the null device (NullDevice.cpp): what the process plays is what it records.
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "frmRecVoice.h"
 
+#include "CatalogueDatabase.h"
+#include "CatalogueQuery.h"
 #include "CheckSpokenLabels.h"
 #include "ScriptedPrompt.h"
 #include "TempHome.h"
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -74,6 +77,37 @@ TEST(frmRecVoice, CreateRecordsEveryMissingLabel)
     EXPECT_EQ(started.readAll().trimmed(), QByteArray("--tab=2"));
 }
 
+namespace {
+
+// Closes the modal window that opens next and notes its title.
+void closeTheNextWindow(QStringList* shown)
+{
+    QTimer::singleShot(50, [shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            *shown << modal->windowTitle();
+            qobject_cast<QDialog*>(modal)->reject();
+        }
+    });
+}
+
+} // namespace
+
+TEST(CheckSpokenLabels, ReadsTheCatalogueRows)
+{
+    TempHome home;
+    {
+        const Result<CatalogueConnection> connection = CatalogueConnection::open();
+        ASSERT_TRUE(connection) << connection.error().toStdString();
+        QSqlQuery insert(connection->database());
+        ASSERT_TRUE(CatalogueQuery::exec(insert, CatalogueQuery::kInsertRow,
+                                         {"4", "エアコン", "07", "冷房", home.file("Remote/4-07")}));
+    }
+    QStringList shown;
+    closeTheNextWindow(&shown);
+    EXPECT_TRUE(CheckSpokenLabels());
+    EXPECT_EQ(shown.size(), 1) << "the row has no label yet";
+}
+
 TEST(CheckSpokenLabels, ShowsTheWindowOnlyWhenLabelsAreMissing)
 {
     TempHome home;
@@ -82,19 +116,11 @@ TEST(CheckSpokenLabels, ShowsTheWindowOnlyWhenLabelsAreMissing)
     ASSERT_TRUE(label.open(QIODevice::WriteOnly));
     label.close();
     QStringList shown;
-    const auto watch = [&shown] {
-        QTimer::singleShot(50, [&shown] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                shown << modal->windowTitle();
-                qobject_cast<QDialog*>(modal)->reject();
-            }
-        });
-    };
-    watch();
+    closeTheNextWindow(&shown);
     CheckSpokenLabels({{"1", "01", "テレビ", "電源"}});
     QApplication::processEvents();
     EXPECT_TRUE(shown.isEmpty());
-    watch();
+    closeTheNextWindow(&shown);
     CheckSpokenLabels({{"1", "01", "テレビ", "電源"}, {"1", "02", "テレビ", "音量"}});
     EXPECT_EQ(shown, QStringList{QStringLiteral("Morvane - 音声合成ファイルの作成")});
     EXPECT_FALSE(QFile::exists(home.file("Ans/102.wav"))) << "cancelled: nothing recorded";

@@ -1,6 +1,7 @@
 #include "PulseServer.h"
 #include "WavFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,11 +16,19 @@ struct Outcome {
     QString err;
 };
 
-Outcome talveroVoice(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+QString program()
 {
+    // The test programs live in tests/ beside bin/ of the build tree.
+    const QString bin = qEnvironmentVariable("TALVERO_BIN_DIR");
+    return (bin.isEmpty() ? QCoreApplication::applicationDirPath() + "/../bin" : bin) + "/talvero-voice";
+}
+
+Outcome talveroVoice(const QStringList& args, QProcessEnvironment env = QProcessEnvironment::systemEnvironment())
+{
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("TALVERO_BIN_DIR") + "/talvero-voice", args);
+    p.start(program(), args);
     EXPECT_TRUE(p.waitForFinished(120000));
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
