@@ -1,0 +1,128 @@
+#include "frmVantor.h"
+
+#include "BuiltProgram.h"
+#include "HistogramView.h"
+#include "ScriptedPrompt.h"
+#include "SimPortIo.h"
+#include "VirtualModule.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The virtual module as seen on a machine without the port driver.
+class NoDriverPort : public SimPortIo {
+public:
+    bool IsDriverInstalled() override { return false; }
+};
+
+// "register value" of each traced change, without the time.
+QStringList tracedChanges(const QString& path)
+{
+    VirtualModule::instance().flushTrace();
+    QFile file(path);
+    QStringList changes;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 3)
+                changes << QString::fromLatin1(fields[1] + ' ' + fields[2]);
+        }
+    }
+    return changes;
+}
+
+class frmVantorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VirtualModule::instance().reset();
+        VirtualModule::instance().setAccessCostNs(1000);
+        VirtualModule::instance().setTraceFile(trace());
+    }
+    void TearDown() override
+    {
+        VirtualModule::instance().setTraceFile({});
+        VirtualModule::instance().setAccessCostNs(1000);
+    }
+    QString trace() const { return m_dir.filePath("trace.txt"); }
+
+    QTemporaryDir m_dir;
+    QStringList m_opened;
+    frmVantor::FileOpener m_opener = [this](const QString& path) {
+        m_opened << path;
+        return true;
+    };
+};
+
+} // namespace
+
+TEST_F(frmVantorTest, MeasuresOnTheVirtualModuleAndResetsThePorts)
+{
+    // Every read of 13 µs is longer than the limit: all the time is lost.
+    VirtualModule::instance().setAccessCostNs(13'000);
+    SimPortIo port;
+    frmVantor window(port, QString(), m_opener);
+    window.Command1_Click();
+
+    EXPECT_TRUE(window.Command1->isEnabled());
+    EXPECT_EQ(window.Label12->text(), u"100");
+    EXPECT_GE(window.Label3->text().toDouble(), 13);
+    EXPECT_GE(window.Label4->text().toDouble(), window.Label3->text().toDouble());
+    EXPECT_EQ(window.Label9[0]->text(), u"0");
+    EXPECT_GE(window.Label9[1]->text().toInt(), 39);
+    EXPECT_GE(window.Picture1->scaleWidth(), 39);
+    // Receive set-up on 378H, then the reset of all three bases.
+    EXPECT_EQ(tracedChanges(trace()), (QStringList{"378 02", "37A 20", "37A 00", "378 00"}));
+}
+
+TEST_F(frmVantorTest, WithoutTheDriverOnlyTheMessageAndTheReset)
+{
+    NoDriverPort port;
+    port.PortOut(0x378, 0xFF);
+    port.SetPortBit(0x37A, 5);
+    port.PortOut(0x278, 0x55);
+    port.SetPortBit(0x3BE, 5);
+    port.PortOut(0x3BC, 0x01);
+    ScriptedPrompt prompts;
+    prompts.expect(QStringLiteral("IO.dll not properly istalled."));
+    frmVantor window(port, QString(), m_opener);
+    window.Command1_Click();
+
+    EXPECT_EQ(prompts.pending(), 0);
+    EXPECT_EQ(window.Label3->text(), QString());
+    EXPECT_EQ(window.Picture1->scaleWidth(), 0);
+    for (std::uint16_t base : {0x378, 0x278, 0x3BC}) {
+        EXPECT_EQ(port.PortIn(base), 0) << std::hex << base;
+        EXPECT_EQ(port.PortIn(std::uint16_t(base + 2)) & 0x20, 0) << std::hex << base;
+    }
+}
+
+TEST_F(frmVantorTest, ExplanationOpensTheShippedText)
+{
+    const QString shipped = builtProgram("../share/talvero/vantor/Vantor.txt");
+    QFile file(shipped);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shipped.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("エラーレートが高いときは")));
+
+    SimPortIo port;
+    frmVantor window(port, shipped, m_opener);
+    window.Command2->click();
+    EXPECT_EQ(m_opened, QStringList{shipped});
+}
+
+TEST_F(frmVantorTest, MissingExplanationIsReported)
+{
+    SimPortIo port;
+    ScriptedPrompt prompts;
+    prompts.expect(QStringLiteral("Vantor.txt"));
+    frmVantor window(port, m_dir.filePath("Vantor.txt"), m_opener);
+    window.Command2_Click();
+    EXPECT_EQ(prompts.pending(), 0);
+    EXPECT_TRUE(m_opened.isEmpty());
+}

@@ -1,0 +1,65 @@
+#include "DataFolder.h"
+#include "PortIo.h"
+#include "SamplingReport.h"
+#include "WidgetPrompt.h"
+#include "frmVantor.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+bool hasReportFlag(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--report") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The port access named by $TALVERO_PORT or [Platform] Port of the data folder, which is only read.
+std::unique_ptr<PortIo> openPort()
+{
+    QStringList args = QCoreApplication::arguments();
+    DataFolder::setCurrent(DataFolder::choose(&args, QCoreApplication::applicationDirPath()));
+    return makePortIo();
+}
+
+int report(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const std::unique_ptr<PortIo> port = openPort();
+    const SamplingReport r = runSamplingReport(*port);
+    std::fputs(r.text.toUtf8().constData(), r.ok ? stdout : stderr);
+    if (!r.ok)
+        std::fputc('\n', stderr);
+    return r.ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (hasReportFlag(argc, argv))
+        return report(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    WidgetPrompt prompts;
+    Prompts::install(&prompts);
+    const std::unique_ptr<PortIo> port = openPort();
+    const QString explanation =
+        QDir(DataFolder::shippedDataDir(QApplication::applicationDirPath())).filePath("vantor/Vantor.txt");
+    frmVantor window(*port, explanation,
+                     [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    prompts.setParent(&window);
+    window.show();
+    return QApplication::exec();
+}
