@@ -3,8 +3,8 @@
 #include "BuiltProgram.h"
 #include "HistogramView.h"
 #include "ScriptedPrompt.h"
-#include "SimPortIo.h"
 #include "VirtualModule.h"
+#include "VirtualModuleTrace.h"
 
 #include <QFile>
 #include <QLabel>
@@ -15,43 +15,9 @@
 
 namespace {
 
-// The virtual module as seen on a machine without the port driver.
-class NoDriverPort : public SimPortIo {
-public:
-    bool IsDriverInstalled() override { return false; }
-};
-
-// "register value" of each traced change, without the time.
-QStringList tracedChanges(const QString& path)
-{
-    VirtualModule::instance().flushTrace();
-    QFile file(path);
-    QStringList changes;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() == 3)
-                changes << QString::fromLatin1(fields[1] + ' ' + fields[2]);
-        }
-    }
-    return changes;
-}
-
 class frmVantorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        VirtualModule::instance().reset();
-        VirtualModule::instance().setAccessCostNs(1000);
-        VirtualModule::instance().setTraceFile(trace());
-    }
-    void TearDown() override
-    {
-        VirtualModule::instance().setTraceFile({});
-        VirtualModule::instance().setAccessCostNs(1000);
-    }
-    QString trace() const { return m_dir.filePath("trace.txt"); }
-
+    VirtualModuleTrace m_trace;
     QTemporaryDir m_dir;
     QStringList m_opened;
     frmVantor::FileOpener m_opener = [this](const QString& path) {
@@ -78,7 +44,7 @@ TEST_F(frmVantorTest, MeasuresOnTheVirtualModuleAndResetsThePorts)
     EXPECT_GE(window.Label9[1]->text().toInt(), 39);
     EXPECT_GE(window.Picture1->scaleWidth(), 39);
     // Receive set-up on 378H, then the reset of all three bases.
-    EXPECT_EQ(tracedChanges(trace()), (QStringList{"378 02", "37A 20", "37A 00", "378 00"}));
+    EXPECT_EQ(m_trace.changes(), (QStringList{"378 02", "37A 20", "37A 00", "378 00"}));
 }
 
 TEST_F(frmVantorTest, WithoutTheDriverOnlyTheMessageAndTheReset)
