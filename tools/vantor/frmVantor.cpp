@@ -1,5 +1,6 @@
 #include "frmVantor.h"
 
+#include "Desktop.h"
 #include "HistogramView.h"
 #include "LabelNumbers.h"
 #include "MonotonicClock.h"
@@ -31,8 +32,8 @@ QLabel* label(const QString& text, QWidget* parent, const QRect& geometry,
 
 } // namespace
 
-frmVantor::frmVantor(PortIo& port, QString explanationPath, FileOpener openFile, QWidget* parent)
-    : QWidget(parent), m_port(port), m_explanationPath(std::move(explanationPath)), m_openFile(std::move(openFile))
+frmVantor::frmVantor(PortIo& port, Desktop& desktop, QString explanationPath, QWidget* parent)
+    : QWidget(parent), m_port(port), m_desktop(desktop), m_explanationPath(std::move(explanationPath))
 {
     setWindowTitle(QStringLiteral("パラレルポートのサンプリング間隔測定"));
     setFixedSize(566, 470);
@@ -113,6 +114,6 @@ void frmVantor::showFigures(const SamplingStatistics& s)
 
 void frmVantor::Command2_Click()
 {
-    if (!QFileInfo::exists(m_explanationPath) || !m_openFile(m_explanationPath))
+    if (!QFileInfo::exists(m_explanationPath) || !m_desktop.openTextFile(m_explanationPath))
         Prompts::exclamation(QStringLiteral("説明ファイル %1 を開けません。").arg(m_explanationPath));
 }

@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
+class Desktop;
 class HistogramView;
 class PortIo;
 class QGroupBox;
@@ -17,10 +17,8 @@ struct SamplingStatistics;
 class frmVantor : public QWidget {
     Q_OBJECT
 public:
-    // Opens a file in the desktop's text editor; false when that failed.
-    using FileOpener = std::function<bool(const QString& path)>;
-
-    frmVantor(PortIo& port, QString explanationPath, FileOpener openFile, QWidget* parent = nullptr);
+    // explanationPath: the explanation text, opened in the desktop's text editor.
+    frmVantor(PortIo& port, Desktop& desktop, QString explanationPath, QWidget* parent = nullptr);
 
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
@@ -49,6 +47,6 @@ private:
     void showFigures(const SamplingStatistics& statistics);
 
     PortIo& m_port;
+    Desktop& m_desktop;
     QString m_explanationPath;
-    FileOpener m_openFile;
 };

@@ -1,13 +1,12 @@
 #include "DataFolder.h"
+#include "Desktop.h"
 #include "PortIo.h"
 #include "SamplingReport.h"
 #include "WidgetPrompt.h"
 #include "frmVantor.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 
 #include <cstdio>
 #include <cstring>
@@ -57,8 +56,8 @@ int main(int argc, char* argv[])
     const std::unique_ptr<PortIo> port = openPort();
     const QString explanation =
         QDir(DataFolder::shippedDataDir(QApplication::applicationDirPath())).filePath("vantor/Vantor.txt");
-    frmVantor window(*port, explanation,
-                     [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    const std::unique_ptr<Desktop> desktop = makeDesktop();
+    frmVantor window(*port, *desktop, explanation);
     prompts.setParent(&window);
     window.show();
     return QApplication::exec();

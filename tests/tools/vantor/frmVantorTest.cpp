@@ -5,6 +5,7 @@
 #include "ScriptedPrompt.h"
 #include "VirtualModule.h"
 #include "VirtualModuleTrace.h"
+#include "sim/SimDesktop.h"
 
 #include <QFile>
 #include <QLabel>
@@ -19,11 +20,7 @@ class frmVantorTest : public ::testing::Test {
 protected:
     VirtualModuleTrace m_trace;
     QTemporaryDir m_dir;
-    QStringList m_opened;
-    frmVantor::FileOpener m_opener = [this](const QString& path) {
-        m_opened << path;
-        return true;
-    };
+    SimDesktop m_desktop;
 };
 
 } // namespace
@@ -33,7 +30,7 @@ TEST_F(frmVantorTest, MeasuresOnTheVirtualModuleAndResetsThePorts)
     // Every read of 13 µs is longer than the limit: all the time is lost.
     VirtualModule::instance().setAccessCostNs(13'000);
     SimPortIo port;
-    frmVantor window(port, QString(), m_opener);
+    frmVantor window(port, m_desktop, QString());
     window.Command1_Click();
 
     EXPECT_TRUE(window.Command1->isEnabled());
@@ -57,7 +54,7 @@ TEST_F(frmVantorTest, WithoutTheDriverOnlyTheMessageAndTheReset)
     port.PortOut(0x3BC, 0x01);
     ScriptedPrompt prompts;
     prompts.expect(QStringLiteral("IO.dll not properly istalled."));
-    frmVantor window(port, QString(), m_opener);
+    frmVantor window(port, m_desktop, QString());
     window.Command1_Click();
 
     EXPECT_EQ(prompts.pending(), 0);
@@ -77,9 +74,9 @@ TEST_F(frmVantorTest, ExplanationOpensTheShippedText)
     EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("エラーレートが高いときは")));
 
     SimPortIo port;
-    frmVantor window(port, shipped, m_opener);
+    frmVantor window(port, m_desktop, shipped);
     window.Command2->click();
-    EXPECT_EQ(m_opened, QStringList{shipped});
+    EXPECT_EQ(m_desktop.calls(), QStringList{"openTextFile " + shipped});
 }
 
 TEST_F(frmVantorTest, MissingExplanationIsReported)
@@ -87,8 +84,8 @@ TEST_F(frmVantorTest, MissingExplanationIsReported)
     SimPortIo port;
     ScriptedPrompt prompts;
     prompts.expect(QStringLiteral("Vantor.txt"));
-    frmVantor window(port, m_dir.filePath("Vantor.txt"), m_opener);
+    frmVantor window(port, m_desktop, m_dir.filePath("Vantor.txt"));
     window.Command2_Click();
     EXPECT_EQ(prompts.pending(), 0);
-    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_desktop.calls().isEmpty());
 }
