@@ -3,6 +3,7 @@
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <memory>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     DataFolder::setCurrent(DataFolder::choose(&args, QApplication::applicationDirPath()));
     const std::unique_ptr<PortIo> port = makePortIo();
     frmSplash splash(*port);
+    splash.adjustSize();
+    splash.move(splash.screen()->availableGeometry().center() - splash.rect().center());
     splash.show();
     return QApplication::exec();
 }
