@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "DataFolder.h"
 #include "PortIo.h"
 #include "VirtualModule.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tester"));
+    QApplication::setWindowIcon(appIcon());
     WidgetPrompt prompts;
     Prompts::install(&prompts);
 

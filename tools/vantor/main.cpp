@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "DataFolder.h"
 #include "Desktop.h"
 #include "PortIo.h"
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setWindowIcon(appIcon());
     WidgetPrompt prompts;
     Prompts::install(&prompts);
     const std::unique_ptr<PortIo> port = openPort();
