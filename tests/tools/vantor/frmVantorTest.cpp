@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 class frmVantorTest : public ::testing::Test {
@@ -23,7 +26,37 @@ protected:
     SimDesktop m_desktop;
 };
 
+// Notes what the window shows when the receiver is first read.
+class WatchedPort : public SimPortIo {
+public:
+    std::function<void()> onFirstRead;
+    std::uint8_t PortIn(std::uint16_t port) override
+    {
+        if (port == 0x379 && onFirstRead)
+            std::exchange(onFirstRead, nullptr)();
+        return SimPortIo::PortIn(port);
+    }
+};
+
 } // namespace
+
+TEST_F(frmVantorTest, ShowsMeasuringWhileSampling)
+{
+    WatchedPort port;
+    frmVantor window(port, m_desktop, QString());
+    QString mean, max;
+    bool buttonEnabled = true;
+    port.onFirstRead = [&] {
+        mean = window.Label3->text();
+        max = window.Label4->text();
+        buttonEnabled = window.Command1->isEnabled();
+    };
+    window.Command1_Click();
+    EXPECT_EQ(mean, u"測定中");
+    EXPECT_EQ(max, u"測定中");
+    EXPECT_FALSE(buttonEnabled);
+    EXPECT_NE(window.Label3->text(), u"測定中");
+}
 
 TEST_F(frmVantorTest, MeasuresOnTheVirtualModuleAndResetsThePorts)
 {
