@@ -2,9 +2,9 @@
 
 #include "DataFolder.h"
 #include "InMemoryCatalogue.h"
+#include "LearnedSignal.h"
 #include "Protocols.h"
 #include "Settings.h"
-#include "SignalFile.h"
 #include "SimLine.h"
 #include "TempHome.h"
 #include "TestWav.h"
@@ -19,36 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const IrFrame kLearned{Protocol::NEC, 0x10, 0x4F};
-
-// The frame as the module's receiver would have learned it: carrier pulses of a third of the
-// period during each mark, one record per run.
-void writeLearnedSignal(const QString& path, const IrFrame& frame, double kHz = 38)
-{
-    std::vector<double> times{0};
-    std::vector<std::uint8_t> levels{1};
-    const double period = 1e-3 / kHz;
-    double t = 0;
-    const std::vector<double> envelope = encodeFrame(frame);
-    for (std::size_t i = 0; i < envelope.size(); ++i) {
-        const double end = t + envelope[i] * 1e-6;
-        if (i % 2 == 1) {
-            t = end;
-            times.back() = t; // a space lengthens the dark run before it
-            continue;
-        }
-        for (; t + period / 2 < end; t += period) {
-            times.push_back(t + period / 3);
-            levels.push_back(0);
-            times.push_back(t + period);
-            levels.push_back(1);
-        }
-        t = times.back();
-    }
-    times.back() += 0.01;
-    ASSERT_TRUE(writeSignalFile(path, times.data(), levels.data(), std::ptrdiff_t(times.size())));
-}
 
 // A data folder for the virtual line and the virtual IR module, with both passwords ("1234" plays
 // the messages, "99" opens remote operation), short prompts, one learned signal (1-05 with its
