@@ -1,6 +1,7 @@
 #include "DialogueFixture.h"
 
 #include "DataFolder.h"
+#include "RemoteSetup.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -95,13 +96,7 @@ void FakeDialoguePorts::logOperationFailed(int device, int button)
 
 DialogueTest::DialogueTest()
 {
-    WriteSetting(u"Feature", u"AnsweringMachine", u"1");
-    WriteSetting(u"AnsweringMachine", u"Remote", u"1");
-    WriteSetting(u"AnsweringMachine", u"Pass", u"1234");
-    WriteSetting(u"AnsweringMachine", u"Play", u"1");
-    WriteSetting(u"AnsweringMachine", u"Skip", u"2");
-    WriteSetting(u"Feature", u"IRRemote", u"1");
-    WriteSetting(u"IRRemote", u"Pass", u"99");
+    writeRemoteSettings();
     const QString remote = DataFolder::path(u"\\Remote");
     catalogue.load({{"0", "照明", "00", "点灯", remote + "/0-00"},
                     {"1", "テレビ", "05", "電源", remote + "/1-05"},

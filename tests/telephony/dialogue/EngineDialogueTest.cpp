@@ -4,6 +4,7 @@
 #include "InMemoryCatalogue.h"
 #include "LearnedSignal.h"
 #include "Protocols.h"
+#include "RemoteSetup.h"
 #include "Settings.h"
 #include "SimLine.h"
 #include "TempHome.h"
@@ -33,17 +34,10 @@ protected:
         for (const auto& [key, value] : settings)
             WriteSetting(u"Tapi", key, value);
         WriteSetting(u"AnsweringMachine", u"MaxMessage", u"1");
-        WriteSetting(u"Feature", u"AnsweringMachine", u"1");
-        WriteSetting(u"AnsweringMachine", u"Remote", u"1");
-        WriteSetting(u"AnsweringMachine", u"Pass", u"1234");
-        WriteSetting(u"AnsweringMachine", u"Play", u"1");
-        WriteSetting(u"AnsweringMachine", u"Skip", u"2");
-        WriteSetting(u"Feature", u"IRRemote", u"1");
-        WriteSetting(u"IRRemote", u"Pass", u"99");
+        writeRemoteSettings();
         WriteSetting(u"PPort", u"Addr", u"378");
         writeToneWav(DataFolder::path(u"\\Ans\\Reception0.wav"), 5);
-        for (const char* name : {"sys01", "sys02", "sys03", "sys05", "sys07", "sys08", "sys09", "0", "1", "2", "10"})
-            writeToneWav(DataFolder::path(QString("\\Ans\\System\\%1.wav").arg(name)), 0.05);
+        writeShortPrompts(0.05);
         writeToneWav(DataFolder::path(u"\\Ans\\105.wav"), 0.05);
         const QString signal = DataFolder::path(u"\\Remote\\1-05");
         QDir().mkpath(DataFolder::path(u"\\Remote"));

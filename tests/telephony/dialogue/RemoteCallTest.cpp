@@ -1,6 +1,7 @@
 #include "CatalogueStore.h"
 #include "DataFolder.h"
 #include "LearnedSignal.h"
+#include "RemoteSetup.h"
 #include "Settings.h"
 #include "TempHome.h"
 #include "TestWav.h"
@@ -29,18 +30,11 @@ protected:
         WriteSetting(u"Startup", u"Auto", u"1");
         WriteSetting(u"TTS", u"Install", u"1");
         WriteSetting(u"AnsweringMachine", u"MaxMessage", u"2");
-        WriteSetting(u"Feature", u"AnsweringMachine", u"1");
-        WriteSetting(u"AnsweringMachine", u"Remote", u"1");
-        WriteSetting(u"AnsweringMachine", u"Pass", u"1234");
-        WriteSetting(u"AnsweringMachine", u"Play", u"1");
-        WriteSetting(u"AnsweringMachine", u"Skip", u"2");
-        WriteSetting(u"Feature", u"IRRemote", u"1");
-        WriteSetting(u"IRRemote", u"Pass", u"99");
+        writeRemoteSettings();
         WriteSetting(u"PPort", u"Addr", u"378");
         writeToneWav(DataFolder::path(u"\\Ans\\Reception0.wav"), 6);
         writeToneWav(DataFolder::path(u"\\Ans\\Reception1.wav"), 0.1);
-        for (const char* name : {"sys01", "sys02", "sys03", "sys05", "sys07", "sys08", "sys09", "0", "1", "2", "10"})
-            writeToneWav(DataFolder::path(QString("\\Ans\\System\\%1.wav").arg(name)), 0.1);
+        writeShortPrompts(0.1);
         writeToneWav(DataFolder::path(u"\\Ans\\105.wav"), 0.1);
         const QString learned = home.file("learned.rmt");
         writeLearnedSignal(learned, kLearned);
