@@ -111,7 +111,7 @@ Result<WavData> readWav(const QString& path)
     return bad("data がありません");
 }
 
-Status WavWriter::open(const QString& path, const WavFormat& format)
+Status WavFileWriter::open(const QString& path, const WavFormat& format)
 {
     m_file.setFileName(path);
     m_format = format;
@@ -121,7 +121,7 @@ Status WavWriter::open(const QString& path, const WavFormat& format)
     return {};
 }
 
-Status WavWriter::append(const char* pcm, qint64 bytes)
+Status WavFileWriter::append(const char* pcm, qint64 bytes)
 {
     if (m_file.write(pcm, bytes) != bytes)
         return Status::failure(
@@ -130,7 +130,7 @@ Status WavWriter::append(const char* pcm, qint64 bytes)
     return {};
 }
 
-Status WavWriter::finish()
+Status WavFileWriter::finish()
 {
     const bool done = m_file.seek(0) &&
                       m_file.write(header(m_format, static_cast<quint32>(m_dataBytes))) == kHeaderBytes &&
@@ -144,7 +144,7 @@ Status WavWriter::finish()
 
 Status writeWav(const QString& path, const WavFormat& format, const QByteArray& pcm)
 {
-    WavWriter writer;
+    WavFileWriter writer;
     Status s = writer.open(path, format);
     if (s)
         s = writer.append(pcm.constData(), pcm.size());

@@ -33,7 +33,7 @@ Result<WavData> readWav(const QString& path);
 
 // Writes a WAV file piece by piece and fills in the sizes at the end, so that a recording goes to
 // disk as it comes in. A file that was never finished holds a header that says it is empty.
-class WavWriter {
+class WavFileWriter {
 public:
     Status open(const QString& path, const WavFormat& format);
     Status append(const char* pcm, qint64 bytes);

@@ -20,6 +20,6 @@ public:
 
 private:
     QMutex m_mutex;
-    WavWriter m_writer;
+    WavFileWriter m_writer;
     Status m_recordError;
 };

@@ -27,7 +27,7 @@ private:
 
     std::thread m_recorder;
     std::atomic<bool> m_stopRecording = false;
-    WavWriter m_writer;
+    WavFileWriter m_writer;
     Status m_recordError;
 
     std::thread m_player;

@@ -87,7 +87,7 @@ TEST(WavFile, AnUnfinishedRecordingReadsAsEmpty)
     QTemporaryDir dir;
     const QString path = dir.filePath("c.wav");
     {
-        WavWriter writer;
+        WavFileWriter writer;
         ASSERT_TRUE(writer.open(path, WavFormat{}));
         ASSERT_TRUE(writer.append("\x01\x02\x03\x04", 4));
     } // never finished: the program died while recording
