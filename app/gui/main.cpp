@@ -1,14 +1,17 @@
+#include "CheckSpokenLabels.h"
 #include "DataFolder.h"
 #include "Desktop.h"
 #include "Dialog.h"
 #include "EngineDialogue.h"
 #include "HTMLHelp.h"
+#include "InstallSpeechEngine.h"
 #include "MailHandOver.h"
 #include "Prompt.h"
 #include "ReadIRData.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "TestPhoneWindow.h"
+#include "WaveDevice.h"
 #include "WidgetPrompt.h"
 #include "createObject.h"
 #include "frmMain.h"
@@ -73,7 +76,18 @@ int main(int argc, char* argv[])
     // Held for the whole run: the mail dials with it, the settings dialog lists its entries.
     std::shared_ptr<ComponentObject> dialUp;
 
+    window.setWavePlayer([](const QString& path, std::function<void(bool)> done) {
+        const Status played = PlayWave(path);
+        if (!played)
+            Prompts::exclamation(played.error());
+        done(played.ok());
+    });
+    window.setSpeechEngineInstaller([] { InstallSpeechEngine(InstallVariant::Menu); });
+
     StartUpSteps steps;
+    steps.offerSpeechEngine = [] { InstallSpeechEngine(InstallVariant::FirstStart); };
+    // A catalogue that cannot be read is reported once, when it is loaded below.
+    steps.checkSpokenLabels = [] { CheckSpokenLabels(); };
     steps.loadTelephonyWindow = [&tapi, &dialogue, &mail] {
         tapi = std::make_unique<frmTapi>([] { return makeLine(); });
         tapi->setHandOver(&mail);
