@@ -41,9 +41,9 @@ struct Press {
     double holdMs = 0;
 };
 
-std::optional<Press> parsePress(const QString& spec, QString* error)
+std::optional<Press> parsePress(const QString& pressText, QString* error)
 {
-    const QStringList parts = spec.split(u',');
+    const QStringList parts = pressText.split(u',');
     const QStringList head = parts.first().split(u':');
     const auto protocol = head.size() == 3 ? protocolFromName(head[0]) : std::nullopt;
     bool addressOk = false;
@@ -153,9 +153,9 @@ int runCapture(QStringList args)
     const std::unique_ptr<PortIo> port = portFrom(args);
     const QString base = baseFrom(args);
     std::vector<Press> presses;
-    for (const QString& spec : takeOptions(args, QStringLiteral("--press"))) {
+    for (const QString& pressText : takeOptions(args, QStringLiteral("--press"))) {
         QString error;
-        const auto press = parsePress(spec, &error);
+        const auto press = parsePress(pressText, &error);
         if (!press)
             return usageError(kCapture, error);
         presses.push_back(*press);

@@ -28,10 +28,10 @@ Status failed(const char* what, int error)
 Result<std::shared_ptr<PulseStream>> PulseStream::open(Direction direction, const QString& device,
                                                        const WavFormat& format, const QString& streamName)
 {
-    pa_sample_spec spec;
-    spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<uint32_t>(format.sampleRate);
-    spec.channels = static_cast<uint8_t>(format.channels);
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<uint32_t>(format.sampleRate);
+    sampleFormat.channels = static_cast<uint8_t>(format.channels);
     const uint32_t chunk = static_cast<uint32_t>(format.sampleRate * format.bytesPerFrame() * kBufferMs / 1000);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<uint32_t>(-1);
@@ -44,7 +44,7 @@ Result<std::shared_ptr<PulseStream>> PulseStream::open(Direction direction, cons
     int error = 0;
     pa_simple* s = pa_simple_new(
         nullptr, "Talvero", direction == Direction::Record ? PA_STREAM_RECORD : PA_STREAM_PLAYBACK,
-        device.isEmpty() ? nullptr : deviceName.constData(), name.constData(), &spec, nullptr, &attr, &error);
+        device.isEmpty() ? nullptr : deviceName.constData(), name.constData(), &sampleFormat, nullptr, &attr, &error);
     if (!s) {
         const QString where = device.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(device);
         return Result<std::shared_ptr<PulseStream>>::failure(
