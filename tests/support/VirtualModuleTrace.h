@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 // The virtual IR module back at power-on (registers 0, remote dark, 1 µs a port access), with its
-// register changes traced to a private file, for the lifetime of the object.
+// register writes traced to a private file, for the lifetime of the object.
 class VirtualModuleTrace {
 public:
     VirtualModuleTrace()
@@ -28,22 +28,22 @@ public:
 
     QString path() const { return m_dir.filePath("trace.txt"); }
 
-    // "register value" of each change so far, without its time ("378 02").
-    QStringList changes() const { return changesIn(path()); }
+    // "register value" of each write so far, without its time ("378 02").
+    QStringList writes() const { return writesIn(path()); }
 
-    static QStringList changesIn(const QString& path)
+    static QStringList writesIn(const QString& path)
     {
         VirtualModule::instance().flushTrace();
         QFile file(path);
-        QStringList changes;
+        QStringList writes;
         if (file.open(QIODevice::ReadOnly)) {
             for (const QByteArray& line : file.readAll().split('\n')) {
                 const QList<QByteArray> fields = line.split(' ');
                 if (fields.size() == 3)
-                    changes << QString::fromLatin1(fields[1] + ' ' + fields[2]);
+                    writes << QString::fromLatin1(fields[1] + ' ' + fields[2]);
             }
         }
-        return changes;
+        return writes;
     }
 
 private:

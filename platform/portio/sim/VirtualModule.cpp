@@ -104,7 +104,7 @@ void VirtualModule::write(std::uint16_t port, std::uint8_t value)
         std::lock_guard lock(m_mutex);
         Registers* r = registersOf(std::uint16_t(port - offset));
         std::uint8_t* reg = !r ? nullptr : offset == 0 ? &r->data : offset == 2 ? &r->control : nullptr;
-        if (reg && *reg != value) {
+        if (reg) {
             *reg = value;
             if (m_trace)
                 std::fprintf(m_trace, "%lld %X %02X\n", static_cast<long long>(start), unsigned(port), unsigned(value));

@@ -13,8 +13,10 @@
 // The virtual IR module: one module wired to all three port bases, as a demonstration, training and
 // test stand-in for the real one. Its receiver (status bit 4 of base+1, 1 = dark) sees the virtual
 // remote; its LED is lit while data bit 0 of any base is set. Every read or write costs about as
-// long as a real port access. Register changes can be written to a trace file, one line each:
-// "<monotonic ns> <register address, hex> <new value, hex>", e.g. "81234567 378 01".
+// long as a real port access. Every write to a data or control register can be written to a trace
+// file, one line each, also when it leaves the value as it was (so that a reset of registers that
+// are already clear still shows): "<monotonic ns> <register address, hex> <value, hex>",
+// e.g. "81234567 378 01".
 class VirtualModule {
 public:
     static VirtualModule& instance();

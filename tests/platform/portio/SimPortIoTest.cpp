@@ -59,26 +59,29 @@ TEST_F(SimPortIoTest, LedIsDataBitZeroOfAnyBase)
     EXPECT_FALSE(VirtualModule::instance().ledOn());
 }
 
-TEST_F(SimPortIoTest, TraceHasOneLinePerRegisterChange)
+TEST_F(SimPortIoTest, TraceHasOneLinePerRegisterWrite)
 {
     QTemporaryDir dir;
     const QString trace = dir.filePath("trace.txt");
     VirtualModule::instance().setTraceFile(trace);
     port->PortOut(0x378, 1);
-    port->PortOut(0x378, 1); // no change, no line
+    port->PortOut(0x378, 1); // the same value again is still a write
     port->SetPortBit(0x37A, 5);
-    port->PortOut(0x278, 0); // no change either
+    port->PortOut(0x278, 0); // clearing a clear register shows too
+    port->PortOut(0x379, 0); // the status register is read-only: no line
     port.reset();            // flushes
     QFile f(trace);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 4);
     const QList<QByteArray> first = lines[0].split(' ');
     ASSERT_EQ(first.size(), 3);
     EXPECT_GT(first[0].toLongLong(), 0);
     EXPECT_EQ(first[1], "378");
     EXPECT_EQ(first[2], "01");
-    EXPECT_TRUE(lines[1].endsWith(" 37A 20")) << lines[1].constData();
+    EXPECT_TRUE(lines[1].endsWith(" 378 01")) << lines[1].constData();
+    EXPECT_TRUE(lines[2].endsWith(" 37A 20")) << lines[2].constData();
+    EXPECT_TRUE(lines[3].endsWith(" 278 00")) << lines[3].constData();
 }
 
 TEST_F(SimPortIoTest, AccessCostIsSpentOnEveryRead)

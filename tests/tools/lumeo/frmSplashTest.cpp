@@ -23,9 +23,9 @@ protected:
             m_port.PortOut(base, 0xFF);
             m_port.SetPortBit(std::uint16_t(base + 2), 5);
         }
-        m_before = m_trace.changes().size();
+        m_before = m_trace.writes().size();
     }
-    QStringList newChanges() const { return m_trace.changes().mid(m_before); }
+    QStringList newWrites() const { return m_trace.writes().mid(m_before); }
 
     VirtualModuleTrace m_trace;
     SimPortIo m_port;
@@ -56,13 +56,13 @@ TEST_F(frmSplashTest, AfterFiftyTicksAllThreeBasesAreSwitchedOff)
         splash.Timer1_Timer();
     EXPECT_EQ(splash.ProgressBar1->value(), 49);
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_TRUE(newChanges().isEmpty());
+    EXPECT_TRUE(newWrites().isEmpty());
 
     splash.Timer1_Timer();
     EXPECT_EQ(splash.ProgressBar1->value(), 50);
     EXPECT_FALSE(splash.Timer1.isActive());
     EXPECT_FALSE(splash.isVisible());
-    EXPECT_EQ(newChanges(), (QStringList{"37A 00", "378 00", "27A 00", "278 00", "3BE 00", "3BC 00"}));
+    EXPECT_EQ(newWrites(), (QStringList{"37A 00", "378 00", "27A 00", "278 00", "3BE 00", "3BC 00"}));
 }
 
 TEST_F(frmSplashTest, KeyOrFrameClickEndsItWithThePortsUntouched)
@@ -83,7 +83,7 @@ TEST_F(frmSplashTest, KeyOrFrameClickEndsItWithThePortsUntouched)
         }
         EXPECT_FALSE(splash.isVisible()) << byKey;
         EXPECT_FALSE(splash.Timer1.isActive()) << byKey;
-        EXPECT_TRUE(newChanges().isEmpty()) << byKey;
+        EXPECT_TRUE(newWrites().isEmpty()) << byKey;
         EXPECT_EQ(m_port.PortIn(0x378), 0xFF) << byKey;
     }
 }

@@ -48,7 +48,7 @@ TEST_F(frmTesterTest, LoadTakesTheStoredAddressAndReleasesItsDataLines)
     EXPECT_EQ(window.ProgressBar1->value(), 1);
     EXPECT_TRUE(window.meterRunning());
     // Only the direction bit of the chosen base: the data register is not written.
-    EXPECT_EQ(m_trace.changes(), QStringList{"3BE 20"});
+    EXPECT_EQ(m_trace.writes(), QStringList{"3BE 20"});
 }
 
 TEST_F(frmTesterTest, OtherAddressTextIsCorrectedOnLoad)
@@ -58,7 +58,7 @@ TEST_F(frmTesterTest, OtherAddressTextIsCorrectedOnLoad)
     window.Form_Load();
     EXPECT_EQ(checkedItems(window), QList<QAction*>{window.M378});
     EXPECT_EQ(ReadSetting(u"PPort", u"Addr"), u"378");
-    EXPECT_EQ(m_trace.changes(), QStringList{"37A 20"});
+    EXPECT_EQ(m_trace.writes(), QStringList{"37A 20"});
 }
 
 TEST_F(frmTesterTest, MeterFollowsTheVirtualLight)
@@ -97,7 +97,7 @@ TEST_F(frmTesterTest, PortChangeStoresTheAddressAndRestartsTheMeter)
     EXPECT_EQ(window.portBaseText(), u"278");
     EXPECT_TRUE(window.meterRunning());
     EXPECT_EQ(window.ProgressBar1->value(), 100);
-    EXPECT_EQ(m_trace.changes(), (QStringList{"37A 20", "27A 20"}));
+    EXPECT_EQ(m_trace.writes(), (QStringList{"37A 20", "27A 20"}));
 }
 
 TEST_F(frmTesterTest, WithoutTheDriverTheMessageAndTheWindowStays)
@@ -110,7 +110,7 @@ TEST_F(frmTesterTest, WithoutTheDriverTheMessageAndTheWindowStays)
     EXPECT_EQ(prompts.pending(), 0);
     EXPECT_FALSE(window.meterRunning());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(m_trace.changes().isEmpty());
+    EXPECT_TRUE(m_trace.writes().isEmpty());
 }
 
 TEST_F(frmTesterTest, CloseStopsTheMeter)

@@ -73,8 +73,10 @@ TEST_F(frmVantorTest, MeasuresOnTheVirtualModuleAndResetsThePorts)
     EXPECT_EQ(window.Label9[0]->text(), u"0");
     EXPECT_GE(window.Label9[1]->text().toInt(), 39);
     EXPECT_GE(window.Picture1->scaleWidth(), 39);
-    // Receive set-up on 378H, then the reset of all three bases.
-    EXPECT_EQ(m_trace.changes(), (QStringList{"378 02", "37A 20", "37A 00", "378 00"}));
+    // Receive set-up on 378H (direction bit cleared, data 2, direction bit set), then the reset of all
+    // three bases.
+    EXPECT_EQ(m_trace.writes(),
+              (QStringList{"37A 00", "378 02", "37A 20", "37A 00", "378 00", "27A 00", "278 00", "3BE 00", "3BC 00"}));
 }
 
 TEST_F(frmVantorTest, WithoutTheDriverOnlyTheMessageAndTheReset)
