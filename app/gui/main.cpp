@@ -1,4 +1,5 @@
 #include "CheckSpokenLabels.h"
+#include "ComponentObject.h"
 #include "DataFolder.h"
 #include "Desktop.h"
 #include "Dialog.h"
@@ -14,11 +15,13 @@
 #include "WaveDevice.h"
 #include "WidgetPrompt.h"
 #include "createObject.h"
+#include "frmConfig.h"
 #include "frmMain.h"
 #include "frmTapi.h"
 #include "makeLine.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -75,6 +78,26 @@ int main(int argc, char* argv[])
     MailHandOver mail(window);
     // Held for the whole run: the mail dials with it, the settings dialog lists its entries.
     std::shared_ptr<ComponentObject> dialUp;
+
+    // One settings dialog at a time; opening it again brings the open one to the front.
+    QPointer<frmConfig> settings;
+    window.setSettingsOpener([&window, &tapi, &dialUp, &settings] {
+        if (!settings) {
+            ConfigLinks links;
+            links.engine = tapi.get();
+            links.getEntries = [&dialUp]() -> QVariant {
+                if (!dialUp)
+                    return QString();
+                const Result<QVariant> entries = callMethod(*dialUp, u"GetEntries");
+                return entries ? *entries : QVariant(QString());
+            };
+            settings = new frmConfig(std::move(links), &window);
+            settings->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        settings->show();
+        settings->raise();
+        settings->activateWindow();
+    });
 
     window.setWavePlayer([](const QString& path, std::function<void(bool)> done) {
         const Status played = PlayWave(path);
