@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -293,8 +294,11 @@ void frmConfig::Command10_Click()
 void frmConfig::Command7_Click(int index)
 {
     Command7[index]->setEnabled(false);
+    // Window events run while the character speaks: the dialog may be closed meanwhile.
+    const QPointer<frmConfig> alive(this);
     RecordGreeting(index, Text1[index]->text());
-    Command7[index]->setEnabled(true);
+    if (alive)
+        Command7[index]->setEnabled(true);
 }
 
 void frmConfig::Check1_Click()

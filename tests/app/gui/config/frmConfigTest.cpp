@@ -401,3 +401,15 @@ TEST_F(frmConfigTest, SavingWhileTheLineIsOnLeavesTheMainWindowAtOff)
     EXPECT_FALSE(window.isLineOn());
     EXPECT_EQ(engine.statusText(), frmTapi::kStopped);
 }
+
+TEST_F(frmConfigTest, RecordingAGreetingKeepsItsTextAndFile)
+{
+    open();
+    text("Text1(0)")->setText("はい、もしもし");
+    click("Command7(0)");
+    EXPECT_TRUE(find<QPushButton>("Command7(0)")->isEnabled());
+    EXPECT_TRUE(QFile::exists(DataFolder::path(u"\\Ans\\Reception0.wav")));
+    EXPECT_EQ(ReadSetting(u"Reception", u"Reception0"), "はい、もしもし");
+    EXPECT_EQ(ReadSetting(u"Reception", u"Reception1"), "");
+    EXPECT_FALSE(m_dialog->isChanged()); // the greeting is stored by its own button
+}
