@@ -14,6 +14,8 @@ packages=(
   libpulse-dev pulseaudio libespeak-ng-dev espeak-ng libmecab-dev mecab-ipadic-utf8 sox
   # mail
   libcurl4-openssl-dev python3-aiosmtpd
+  # SIP line: user agent, RTP, tones, and the SIP clients the tests call with
+  libsofia-sip-ua-dev libortp-dev libspandsp-dev baresip linphone-cli
   # desktop: Japanese font (without it every kana is an empty box), a virtual X server
   fonts-noto-cjk xvfb xauth
 )

@@ -1,14 +1,19 @@
 #include "makeLine.h"
 
 #include "DataFolder.h"
+#include "Settings.h"
 #include "SimLine.h"
 #include "SimLineSocket.h"
+#include "SipLine.h"
 
 #include <QDebug>
 
 std::unique_ptr<Line> makeLine()
 {
-    // Only the simulated provider is built so far; every other choice falls back to it.
+    const QString provider = ReadSetting(u"Line", u"Provider").trimmed().toLower();
+    if (provider == u"sip")
+        return std::make_unique<SipLine>(SipOptions::fromSettings());
+    // Every other choice falls back to the simulated line.
     auto line = std::make_unique<SimLine>(SimLineOptions::fromSettings());
     const Status door = line->openDoor(SimLineSocket::name(DataFolder::current()));
     if (!door)
