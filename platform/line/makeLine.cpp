@@ -1,6 +1,7 @@
 #include "makeLine.h"
 
 #include "DataFolder.h"
+#include "ModemLine.h"
 #include "Settings.h"
 #include "SimLine.h"
 #include "SimLineSocket.h"
@@ -13,6 +14,8 @@ std::unique_ptr<Line> makeLine()
     const QString provider = ReadSetting(u"Line", u"Provider").trimmed().toLower();
     if (provider == u"sip")
         return std::make_unique<SipLine>(SipOptions::fromSettings());
+    if (provider == u"modem")
+        return std::make_unique<ModemLine>(ModemOptions::fromSettings());
     // Every other choice falls back to the simulated line.
     auto line = std::make_unique<SimLine>(SimLineOptions::fromSettings());
     const Status door = line->openDoor(SimLineSocket::name(DataFolder::current()));
