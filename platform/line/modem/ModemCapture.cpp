@@ -62,22 +62,15 @@ void ModemCapture::arrive(const QByteArray& coded)
     QByteArray samples = SampleCodec::toLinear16(coded, m_session.method().coding);
     if (m_format.bitsPerSample == 8)
         samples = SampleCodec::fromLinear16(samples, SampleCoding::Unsigned8);
-    const qint64 size = m_buffer.size();
-    const qint64 before = m_written;
-    for (char c : std::as_const(samples))
-        m_buffer[qsizetype(m_written++ % size)] = c;
-    // The positions passed, in the order they were passed.
-    QList<std::pair<qint64, int>> passed;
-    for (int i = 0; i < m_positions.size(); ++i) {
-        for (qint64 c = (before / size) * size + m_positions[i]; c <= m_written; c += size) {
-            if (c > before)
-                passed.append({c, i});
-        }
-    }
-    std::sort(passed.begin(), passed.end());
+    // Each position is signalled the moment the byte before it is written, before the next byte can
+    // overwrite the half it completes.
     QPointer<ModemCapture> alive(this);
-    for (const auto& p : passed) {
-        emit notified(p.second);
+    for (char c : std::as_const(samples)) {
+        m_buffer[qsizetype(m_written++ % m_buffer.size())] = c;
+        const qsizetype reached = m_positions.indexOf(int(m_written % m_buffer.size()));
+        if (reached < 0)
+            continue;
+        emit notified(int(reached));
         if (!alive || !m_capturing)
             return;
     }

@@ -68,7 +68,7 @@ void ModemSession::start()
     if (m_device.isOpen())
         return;
     if (open())
-        runSetup();
+        bringToCommandMode();
 }
 
 bool ModemSession::open()
@@ -239,9 +239,11 @@ void ModemSession::line(const QString& text)
     }
     if (text.compare(QString::fromLatin1(m_current->text), Qt::CaseInsensitive) == 0)
         return; // the command's echo
-    if (isFinal(text))
+    if (isFinal(text)) {
         complete(text);
-    else
+        if (text == u"NO CARRIER" || text == u"BUSY")
+            emit unsolicited(text); // also the news that the caller is gone
+    } else
         m_replyLines.append(text);
 }
 
@@ -349,16 +351,22 @@ void ModemSession::timedOut()
 
 void ModemSession::reset()
 {
-    // Whatever mode the modem is stuck in, these bring it back to commands: end a transmission,
-    // abort a reception, end a half-typed command line.
     m_usable = false;
     failAll(QStringLiteral("TIMEOUT"));
     m_reader.start(m_device.fd()); // a fresh parser: the old one may think it is still receiving
     m_out.clear();
-    send(DleFraming::code(DleFraming::kCan) + DleFraming::code(DleFraming::kEtx) +
-         DleFraming::code(DleFraming::kAbort) + kEndOfLine);
     m_reported = true;
     emit unusable(m_options.device + QStringLiteral(": the modem stopped answering and is being reset"));
+    bringToCommandMode();
+}
+
+void ModemSession::bringToCommandMode()
+{
+    // Whatever mode the modem is in (a crashed program may have left it streaming), these bring it
+    // back to commands: end a transmission, abort a reception, end a half-typed command line. What
+    // it says to them while it settles is no reply to anything.
+    send(DleFraming::code(DleFraming::kCan) + DleFraming::code(DleFraming::kEtx) +
+         DleFraming::code(DleFraming::kAbort) + kEndOfLine);
     m_settle.start(kSettleMs);
 }
 

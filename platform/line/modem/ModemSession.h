@@ -89,6 +89,7 @@ private:
     bool flush();
     void timedOut();
     void reset();
+    void bringToCommandMode();
     void lost(const QString& why);
     void failAll(const QString& final);
     void runSetup();
