@@ -22,8 +22,8 @@ ModemOptions ModemLineFixture::options() const
     ModemOptions o;
     o.device = modem->devicePath();
     o.lockDir = lockDir;
-    o.commandTimeoutMs = 600;
-    o.ringGapMs = 700;
+    o.commandTimeoutMs = 1500;
+    o.ringGapMs = 1200;
     o.retryMs = 200;
     return o;
 }

@@ -54,6 +54,19 @@ TEST_F(ModemLineTest, SetsTheModemUpForVoiceAndNamesTheAddressByItsIdentificatio
     }
 }
 
+TEST_F(ModemLineTest, AModemLeftRecordingIsBroughtBackToCommandsBeforeTheSetUp)
+{
+    modem = std::make_unique<VoiceModemDouble>();
+    modem->leaveRecording();
+    line = std::make_unique<ModemLine>(options());
+    const Status ready = line->initialize();
+    ASSERT_TRUE(ready.ok()) << ready.error().toStdString();
+    EXPECT_FALSE(modem->receiving());
+    EXPECT_EQ(modem->receptions(), 1);
+    EXPECT_FALSE(modem->offHook()) << "the set-up puts the modem on hook";
+    EXPECT_EQ(line->addresses().first()->addressName(), "Talvero Labs VM-56 Voice");
+}
+
 TEST_F(ModemLineTest, ADeviceLockedByARunningProgramIsLeftAlone)
 {
     modem = std::make_unique<VoiceModemDouble>();

@@ -92,6 +92,21 @@ void VoiceModemDouble::plugIn()
         openPty();
 }
 
+void VoiceModemDouble::leaveRecording()
+{
+    m_offHook = true;
+    m_method = 0;
+    startReceiving();
+}
+
+void VoiceModemDouble::startReceiving()
+{
+    m_mode = Mode::Receive;
+    m_voiceClock.start();
+    m_voiceDue = 0;
+    m_voiceTimer.start();
+}
+
 // ---- The caller's side
 
 void VoiceModemDouble::ring(int rings, int intervalMs, std::optional<CallerId> id, int idAfterRing)
@@ -285,10 +300,7 @@ QString VoiceModemDouble::reply(const QString& c)
         if (c == u"AT+VTX") {
             m_mode = Mode::Transmit;
         } else {
-            m_mode = Mode::Receive;
-            m_voiceClock.start();
-            m_voiceDue = 0;
-            m_voiceTimer.start();
+            startReceiving();
         }
         return QStringLiteral("CONNECT");
     }

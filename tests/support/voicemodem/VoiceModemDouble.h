@@ -40,6 +40,8 @@ public:
     void unplug();
     void plugIn();
     void setMute(bool mute) { m_mute = mute; } // a modem that stops answering
+    // Off hook and recording, as a program that crashed in the middle of a call leaves a modem.
+    void leaveRecording();
 
     // What it saw.
     QStringList commands() const { return m_commands; }
@@ -67,6 +69,7 @@ private:
     void execute(const QString& command);
     QString reply(const QString& command);
     void ringOnce();
+    void startReceiving();
     void streamVoice();
     void send(const QByteArray& bytes);
     void sendLine(const QString& line);
