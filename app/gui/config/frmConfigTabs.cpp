@@ -46,6 +46,15 @@ QStringList numbers(int from, int to)
     return out;
 }
 
+// A greeting's text box, as wide as its frame, and its record button.
+QHBoxLayout* greetingRow(QLineEdit* text, QPushButton* record)
+{
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(text, 1);
+    layout->addWidget(record);
+    return layout;
+}
+
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets)
 {
     auto* layout = new QHBoxLayout;
@@ -87,9 +96,8 @@ QWidget* frmConfig::buildGeneralTab()
     Text1[0] = named(new QLineEdit, QStringLiteral("Text1(0)"));
     Command7[0] = named(new QPushButton(QStringLiteral("記録")), QStringLiteral("Command7(0)"));
     auto* greetingLayout = new QVBoxLayout(greeting);
-    greetingLayout->addLayout(row({Text1[0], Command7[0]}));
+    greetingLayout->addLayout(greetingRow(Text1[0], Command7[0]));
     greetingLayout->addWidget(label(kGreetingNote));
-    Text1[0]->setMinimumWidth(360);
 
     Check4 = named(new QCheckBox(QStringLiteral("起動時にすぐに待ち受け状態にする")), QStringLiteral("Check4"));
 
@@ -109,9 +117,8 @@ QWidget* frmConfig::buildAnsweringTab()
     Text1[1] = named(new QLineEdit, QStringLiteral("Text1(1)"));
     Command7[1] = named(new QPushButton(QStringLiteral("記録")), QStringLiteral("Command7(1)"));
     auto* greetingLayout = new QVBoxLayout(greeting);
-    greetingLayout->addLayout(row({Text1[1], Command7[1]}));
+    greetingLayout->addLayout(greetingRow(Text1[1], Command7[1]));
     greetingLayout->addWidget(label(kGreetingNote, QStringLiteral("Label20")));
-    Text1[1]->setMinimumWidth(360);
 
     Combo1 = choiceList(QStringLiteral("Combo1"), numbers(1, 10));
     auto* lengthRow = row({label(QStringLiteral("各メッセージの録音時間　　最長"), QStringLiteral("Label2")), Combo1,
