@@ -2,6 +2,7 @@
 
 #include "Greetings.h"
 #include "HTMLHelp.h"
+#include "LearningPage.h"
 #include "LineAddress.h"
 #include "MainWindowLink.h"
 #include "MessageMinutes.h"
@@ -85,6 +86,8 @@ frmConfig::frmConfig(ConfigLinks links, QWidget* parent) : QDialog(parent), m_li
     m_closingByOk = false;
     FillDeviceList();
     LoadSettings();
+    m_learning->setDialogGeometryProvider([this] { return frameGeometry(); });
+    m_learning->bindGrid();
     LoadSpeakingCharacter();
     m_changed = false;
 }
@@ -278,6 +281,7 @@ void frmConfig::closeEvent(QCloseEvent* event)
         }
     }
     storePosition();
+    m_learning->closeViewer();
     event->accept();
 }
 
@@ -311,7 +315,7 @@ void frmConfig::Check6_Click()
     const bool on = Check6->isChecked();
     Label22->setEnabled(on);
     Text10->setEnabled(on);
-    m_learning->setEnabled(on);
+    m_learning->setAreasEnabled(on);
 }
 
 void frmConfig::showPlaybackGroup()

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class LearningPage;
 class frmTapi;
 
 // What the settings dialog reaches beyond the settings file.
@@ -116,5 +117,5 @@ private:
     QCheckBox* Check6 = nullptr;
     QLabel* Label22 = nullptr;
     QLineEdit* Text10 = nullptr;
-    QWidget* m_learning = nullptr; // the learning page
+    LearningPage* m_learning = nullptr;
 };

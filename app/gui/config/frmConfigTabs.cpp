@@ -1,6 +1,8 @@
 // The three tabs of the settings dialog: their controls, captions, tooltips and lists.
 #include "frmConfig.h"
 
+#include "LearningPage.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -223,7 +225,7 @@ QWidget* frmConfig::buildRemoteTab()
     Label22 = label(QStringLiteral("リモコン操作機能を開始するためのパスワード"), QStringLiteral("Label22"));
     Text10 = named(new QLineEdit, QStringLiteral("Text10"));
     Text10->setToolTip(kDigitsOnlyTip);
-    m_learning = named(new QWidget, QStringLiteral("LearningPage"));
+    m_learning = new LearningPage;
 
     auto* layout = new QVBoxLayout;
     layout->addWidget(Check6);

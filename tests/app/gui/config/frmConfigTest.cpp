@@ -267,9 +267,13 @@ TEST_F(frmConfigTest, GroupsFollowTheirSwitches)
     EXPECT_TRUE(text("Text8")->isEnabled());
     EXPECT_FALSE(text("Text2")->isEnabled());
 
+    // The learning page's areas follow Check6 too.
+    auto* record = find<QPushButton>("Command3");
+    EXPECT_FALSE(record->isEnabled());
     check("Check6")->setChecked(true);
     EXPECT_TRUE(text("Text10")->isEnabled());
     EXPECT_TRUE(find<QLabel>("Label22")->isEnabled());
+    EXPECT_TRUE(record->isEnabled());
 }
 
 TEST_F(frmConfigTest, ClosingAfterAChangeAsksWhetherToSave)
