@@ -176,6 +176,8 @@ struct SipAgentEvents {
         const QString reason = leg->reason;
         if (leg->answered)
             agent->m_buffers.clear();
+        if (leg->media && leg->media->isStarted() && agent->m_listener.note)
+            agent->m_listener.note(QStringLiteral("MEDIA-END %1 dropped %2").arg(id).arg(leg->media->dropped()));
         agent->m_legs.erase(id);
         nua_handle_destroy(nh);
         if (offered && agent->m_listener.ended)
@@ -367,6 +369,8 @@ void SipAgent::answer(int call)
         nua_respond(l->handle, SIP_200_OK, SOATAG_USER_SDP_STR(sdp.constData()), SOATAG_RTP_SELECT(1),
                     SOATAG_AUDIO_AUX("telephone-event"), TAG_END());
         l->media->start(l->offer);
+        if (m_listener.note)
+            m_listener.note(QStringLiteral("MEDIA %1 %2 %3").arg(call).arg(l->localPort).arg(l->offer.codec));
     });
 }
 

@@ -50,7 +50,7 @@ QString SipCallerId::clean(const QByteArray& raw, int maxLength)
 SipCallerId SipCallerId::fromHeader(const QByteArray& userPart, const QByteArray& display, const QByteArray& host)
 {
     SipCallerId id;
-    const QString number = clean(QByteArray::fromPercentEncoding(userPart), kMaxNumber);
+    const QString number = clean(QByteArray::fromPercentEncoding(userPart), kMaxNumber).remove(u' ');
     if (isAnonymous(number, host))
         return id;
     id.number = number;

@@ -25,31 +25,40 @@ std::map<RtpSession*, SipMedia*>& sessions()
     return map;
 }
 
-QByteArray hostOf(const sockaddr_storage& a)
+// "host port" of a datagram's source.
+QByteArray sourceOf(const sockaddr_storage& a)
 {
     char text[INET6_ADDRSTRLEN] = {};
-    if (a.ss_family == AF_INET)
-        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in&>(a).sin_addr, text, sizeof text);
-    else if (a.ss_family == AF_INET6)
-        inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6&>(a).sin6_addr, text, sizeof text);
-    return text;
+    int port = 0;
+    if (a.ss_family == AF_INET) {
+        const auto& v4 = reinterpret_cast<const sockaddr_in&>(a);
+        inet_ntop(AF_INET, &v4.sin_addr, text, sizeof text);
+        port = ntohs(v4.sin_port);
+    } else if (a.ss_family == AF_INET6) {
+        const auto& v6 = reinterpret_cast<const sockaddr_in6&>(a);
+        inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
+        port = ntohs(v6.sin6_port);
+    }
+    return QByteArray(text) + ' ' + QByteArray::number(port);
 }
 
-// Drops datagrams that do not come from the address the caller's description names, so a
-// stranger can neither speak into a call nor take its stream over.
-struct SourceFilter {
+} // namespace
+
+// Drops datagrams that do not come from the address and port the caller's description names (RTP
+// is symmetric), so a stranger can neither speak into a call nor disturb its stream.
+struct SipMediaSourceFilter {
     static int onReceive(RtpTransportModifier* t, mblk_t* m)
     {
-        const auto* expected = static_cast<const QByteArray*>(t->data);
-        if (m->net_addrlen > 0 && hostOf(m->net_addr) != *expected)
+        auto* media = static_cast<SipMedia*>(t->data);
+        if (m->net_addrlen > 0 && sourceOf(m->net_addr) != media->m_remoteSource) {
+            ++media->m_dropped;
             return -1;
+        }
         return int(msgdsize(m));
     }
     static int onSend(RtpTransportModifier*, mblk_t* m) { return int(msgdsize(m)); }
     static void destroy(RtpTransportModifier* t) { delete t; }
 };
-
-} // namespace
 
 SipMedia::SipMedia(SipMediaBuffers& buffers, KeySink keys) : m_buffers(buffers), m_keys(std::move(keys))
 {
@@ -94,6 +103,7 @@ void SipMedia::start(const SipSdp::Media& remote)
         return;
     m_remote = remote;
     m_remoteAddress = remote.address.toLatin1();
+    m_remoteSource = m_remoteAddress + ' ' + QByteArray::number(remote.port);
     m_profile = rtp_profile_new("talvero");
     rtp_profile_set_payload(m_profile, 0, &payload_type_pcmu8000);
     rtp_profile_set_payload(m_profile, 8, &payload_type_pcma8000);
@@ -114,10 +124,10 @@ void SipMedia::start(const SipSdp::Media& remote)
     rtp_session_get_transports(m_session, &rtp, &rtcp);
     if (rtp) {
         auto* filter = new RtpTransportModifier{};
-        filter->data = &m_remoteAddress;
-        filter->t_process_on_receive = &SourceFilter::onReceive;
-        filter->t_process_on_send = &SourceFilter::onSend;
-        filter->t_destroy = &SourceFilter::destroy;
+        filter->data = this;
+        filter->t_process_on_receive = &SipMediaSourceFilter::onReceive;
+        filter->t_process_on_send = &SipMediaSourceFilter::onSend;
+        filter->t_destroy = &SipMediaSourceFilter::destroy;
         meta_rtp_transport_append_modifier(rtp, filter);
     }
     m_started = true;

@@ -40,6 +40,7 @@ public:
     int dropped() const { return m_dropped; }
 
 private:
+    friend struct SipMediaSourceFilter;
     void receive();
     void send();
     void telephoneEvent(int event);
@@ -56,6 +57,7 @@ private:
     dtmf_tx_state_s* m_tx = nullptr;
     SipSdp::Media m_remote;
     QByteArray m_remoteAddress;
+    QByteArray m_remoteSource; // "host port"
     bool m_started = false;
     bool m_outOfBand = false; // the caller sends keys as events or INFO: in-band is only the fallback
     quint32 m_sendTs = 0;

@@ -3,11 +3,13 @@
 #include "BaresipCaller.h"
 #include "LineCall.h"
 #include "SipFreePort.h"
+#include "SipRawPeer.h"
 #include "TempHome.h"
 #include "TestWav.h"
 #include "WaitUntil.h"
 
 #include <QFile>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +80,91 @@ TEST_F(SipLineTest, ACallRingsIsAnsweredHearsKeysAndEndsWithBye)
     ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY").size(), 3) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY 1 1 rfc4733").size(), 1);
+}
+
+TEST_F(SipLineTest, OffersThatCannotBeTakenAreRefusedWith488AndNeverOffered)
+{
+    switchOn();
+    SipRawPeer peer;
+    peer.sendRaw(options.listenPort, "\x01\x02 not SIP at all\r\n\r\n");
+    peer.sendRaw(options.listenPort, QByteArray(4000, 'x'));
+    // A description that does not parse is the stack's 400; one that parses but cannot be taken is 488.
+    const std::pair<QByteArray, int> offers[] = {
+        {"v=0\r\nthis is garbage\r\n", 400},
+        {SipRawPeer::offer("9 18"), 488},
+        {SipRawPeer::offer("0").replace("m=audio 30000", "m=audio 0"), 488},
+        {SipRawPeer::offer("0").replace("RTP/AVP", "RTP/SAVP"), 488},
+    };
+    for (const auto& [sdp, status] : offers) {
+        SipRawPeer refused;
+        refused.invite(options.listenPort, "\"x\"", "0311", sdp);
+        ASSERT_TRUE(refused.waitForStatus(status)) << refused.received().constData();
+    }
+    EXPECT_FALSE(saw("OFFERED")) << told.join('\n').toStdString();
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_EQ(told.filter("REFUSED 488").size(), 3);
+    EXPECT_FALSE(saw("REFUSED 400"));
+
+    // The line still takes a good call afterwards.
+    peer.invite(options.listenPort, "\"x\"", "0311", SipRawPeer::offer());
+    ASSERT_TRUE(peer.waitForStatus(180));
+    EXPECT_TRUE(waitFor("OFFERED"));
+}
+
+TEST_F(SipLineTest, AForgedCallerIdIsCleanedAndARejectedCallHearsBusy)
+{
+    switchOn();
+    SipRawPeer peer;
+    peer.invite(options.listenPort, "\"Evil\x01\x7f\xff Name\"", "0311%0D%0A", SipRawPeer::offer());
+    ASSERT_TRUE(waitFor("OFFERED")) << peer.received().constData();
+    const std::shared_ptr<LineCall> call = offered();
+    ASSERT_TRUE(call);
+    EXPECT_EQ(call->callerIdNumber(), std::optional<QString>("0311"));
+    EXPECT_EQ(call->callerIdName(), std::optional<QString>("Evil Name"));
+    call->disconnect(DC_REJECTED);
+    EXPECT_TRUE(peer.waitForStatus(486)) << peer.received().constData();
+}
+
+TEST_F(SipLineTest, WhileNobodyIsRegisteredCallsAreUnavailable)
+{
+    ASSERT_TRUE(line->initialize().ok());
+    SipRawPeer peer;
+    peer.invite(options.listenPort, "\"x\"", "0311", SipRawPeer::offer());
+    EXPECT_TRUE(peer.waitForStatus(480)) << peer.received().constData();
+    EXPECT_FALSE(saw("OFFERED"));
+}
+
+TEST_F(SipLineTest, StrayAndOversizedRtpIsIgnoredAndTheCallGoesOn)
+{
+    switchOn();
+    BaresipCaller::Options from;
+    from.voiceWav = voice;
+    BaresipCaller caller(from);
+    ASSERT_TRUE(caller.start()) << caller.error().toStdString();
+    caller.dial(uri());
+    ASSERT_TRUE(waitFor("OFFERED"));
+    ASSERT_TRUE(offered()->answer().ok());
+    offered()->detectDigits(LINEDIGITMODE_DTMF);
+    ASSERT_TRUE(waitFor("MEDIA 1"));
+    const int rtpPort = told.filter("MEDIA 1").first().section(' ', 2, 2).toInt();
+    ASSERT_TRUE(waitUntil([&] { return caller.said("Call established"); }));
+
+    QByteArray packet("\x80\x00\x00\x01\x00\x00\x10\x00\x12\x34\x56\x78", 12);
+    QUdpSocket stranger;
+    ASSERT_TRUE(stranger.bind(QHostAddress("127.0.0.2"), 0));
+    for (int i = 0; i < 5; ++i)
+        stranger.writeDatagram(packet + QByteArray(160, char(0x55)), QHostAddress::LocalHost, quint16(rtpPort));
+    QUdpSocket local;
+    local.writeDatagram(packet + QByteArray(1400, char(0x55)), QHostAddress::LocalHost, quint16(rtpPort));
+    local.writeDatagram("\x01\x02", QHostAddress::LocalHost, quint16(rtpPort));
+
+    caller.press('7');
+    ASSERT_TRUE(waitFor("KEY 1 7")) << told.join('\n').toStdString();
+    EXPECT_FALSE(saw("DISCONNECTED"));
+    caller.hangUp();
+    ASSERT_TRUE(waitFor("MEDIA-END 1")) << told.join('\n').toStdString();
+    const int dropped = told.filter("MEDIA-END 1").first().section(' ', 3, 3).toInt();
+    EXPECT_GE(dropped, 5) << told.join('\n').toStdString();
 }
 
 } // namespace
