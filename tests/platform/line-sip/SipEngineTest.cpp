@@ -10,6 +10,7 @@
 #include "MessageStore.h"
 #include "Settings.h"
 #include "SipFreePort.h"
+#include "SipRawPeer.h"
 #include "TempHome.h"
 #include "TestWav.h"
 #include "VirtualAppliance.h"
@@ -19,7 +20,12 @@
 #include "frmTapi.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QRegularExpression>
+
 #include <QFile>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +67,29 @@ Tone measure(const PcmSound& sound)
     const double rate = sound.format.samplesPerSecond;
     const double loud = loudWindows * kWindow / rate;
     return {loud > 0 ? crossings / 2.0 / loud : 0, n / rate, loud};
+}
+
+// An 8 kHz WAV of the given length with touch tones keyed at the given times (120 ms each, 120 ms
+// apart): what a caller whose phone sends keys only in the voice channel says.
+QByteArray dtmfWav(const QList<std::pair<double, QByteArray>>& keyed, double seconds)
+{
+    static const QMap<char, std::pair<int, int>> kTones{{'1', {697, 1209}}, {'2', {697, 1336}}, {'3', {697, 1477}},
+                                                        {'4', {770, 1209}}, {'5', {770, 1336}}, {'6', {770, 1477}},
+                                                        {'7', {852, 1209}}, {'8', {852, 1336}}, {'9', {852, 1477}},
+                                                        {'*', {941, 1209}}, {'0', {941, 1336}}, {'#', {941, 1477}}};
+    constexpr int kRate = 8000;
+    QList<qint16> samples(int(seconds * kRate), 0);
+    for (const auto& [at, keys] : keyed) {
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            const auto [low, high] = kTones.value(keys[k]);
+            const int start = int((at + k * 0.24) * kRate);
+            for (int i = 0; i < int(0.12 * kRate) && start + i < samples.size(); ++i)
+                samples[start + i] =
+                    qint16(8000 * (std::sin(2 * M_PI * low * i / kRate) + std::sin(2 * M_PI * high * i / kRate)));
+        }
+    }
+    QByteArray pcm(reinterpret_cast<const char*>(samples.constData()), samples.size() * 2);
+    return WavFile::header(WaveFormat::line(), quint32(pcm.size())) + pcm;
 }
 
 // A data folder with the SIP line as the engine's modem: NumRings 2, two-second messages, a
@@ -175,10 +204,12 @@ private:
     QByteArray m_savedPort;
 };
 
-TEST_F(SipEngineTest, ACallerIsAnsweredAfterTheRingsAndLeavesTheirToneAsAMessage)
+class SipEngineCodecTest : public SipEngineTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SipEngineCodecTest, ACallerIsAnsweredAfterTheRingsAndLeavesTheirToneAsAMessage)
 {
     ASSERT_TRUE(engine->lineOn());
-    const auto caller = dialIn();
+    const auto caller = dialIn(GetParam());
     ASSERT_TRUE(caller);
     ASSERT_TRUE(waitFor("ANSWERED")) << story();
     EXPECT_LT(told.indexOf("RINGING 1 2"), told.indexOf("ANSWERED 1")) << story();
@@ -199,6 +230,8 @@ TEST_F(SipEngineTest, ACallerIsAnsweredAfterTheRingsAndLeavesTheirToneAsAMessage
     EXPECT_TRUE(callLog().contains(" - 0312345678 から着信しました")) << callLog().toStdString();
     EXPECT_EQ(mail.paths.first(), MessageStore::folder() + u'/' + messages.first());
     EXPECT_TRUE(saw("TONE 1 *"));
+    EXPECT_TRUE(saw(QStringLiteral("MEDIA 1 "))) << story();
+    EXPECT_TRUE(told.filter("MEDIA 1").first().endsWith(GetParam()));
 
     // What the caller heard: the 1 kHz greeting.
     ASSERT_TRUE(waitUntil([&] { return !caller->heardWav().isEmpty(); }, 5000));
@@ -208,6 +241,8 @@ TEST_F(SipEngineTest, ACallerIsAnsweredAfterTheRingsAndLeavesTheirToneAsAMessage
     EXPECT_GT(greeting.loudSeconds, 0.5);
     EXPECT_NEAR(greeting.hz, 1000, 25);
 }
+
+INSTANTIATE_TEST_SUITE_P(Codecs, SipEngineCodecTest, ::testing::Values("PCMU", "PCMA"));
 
 TEST_F(SipEngineTest, AKeyedChoiceIsSentThroughTheIrModuleAfterTheCall)
 {
@@ -228,6 +263,85 @@ TEST_F(SipEngineTest, AKeyedChoiceIsSentThroughTheIrModuleAfterTheCall)
     EXPECT_EQ(frames[0].frame, kLearned);
     EXPECT_TRUE(engine->lineOn());
     EXPECT_TRUE(MessageStore::GetMessages().isEmpty());
+}
+
+TEST_F(SipEngineTest, ACallerWhoHangsUpBeforeTheAnswerLeavesNothingAndTheNextIsAnswered)
+{
+    WriteSetting(u"Tapi", u"NumRings", u"20");
+    engine->Tapi_On();
+    {
+        const auto early = dialIn();
+        ASSERT_TRUE(early);
+        ASSERT_TRUE(waitFor("RINGING 1 1")) << story();
+        early->hangUp();
+        ASSERT_TRUE(waitFor("DISCONNECTED 1 CANCEL")) << story();
+    }
+    EXPECT_FALSE(saw("ANSWERED"));
+    EXPECT_FALSE(callLog().contains("から着信しました"));
+    EXPECT_TRUE(MessageStore::GetMessages().isEmpty());
+
+    WriteSetting(u"Tapi", u"NumRings", u"1");
+    engine->Tapi_On();
+    const auto next = dialIn();
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(waitFor("ANSWERED 2")) << story();
+}
+
+TEST_F(SipEngineTest, ACallerWhoHangsUpDuringTheGreetingLeavesNoMessage)
+{
+    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    const auto caller = dialIn();
+    ASSERT_TRUE(caller);
+    ASSERT_TRUE(waitFor("PLAYING Reception0.wav")) << story();
+    caller->hangUp();
+    ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << story();
+    EXPECT_FALSE(saw("CAPTURING"));
+    EXPECT_TRUE(callLog().contains(" - 0312345678 から着信しました"));
+    EXPECT_TRUE(MessageStore::GetMessages().isEmpty());
+    EXPECT_TRUE(waitUntil([&] { return engine->currentCall() == nullptr; }));
+}
+
+TEST_F(SipEngineTest, ASecondCallerHearsBusyAndTheFirstKeepsTheirMessage)
+{
+    WriteSetting(u"AnsweringMachine", u"MaxMessage", u"20");
+    engine->Tapi_On();
+    const auto caller = dialIn();
+    ASSERT_TRUE(caller);
+    ASSERT_TRUE(waitFor("CAPTURING")) << story();
+    SipRawPeer second;
+    second.invite(options.listenPort, "\"Second\"", "0999", SipRawPeer::offer());
+    ASSERT_TRUE(second.waitForStatus(486)) << second.received().constData();
+    EXPECT_TRUE(waitFor("DISCONNECTED 2 REJECTED")) << story();
+
+    QElapsedTimer recording;
+    recording.start();
+    waitUntil([&] { return recording.elapsed() > 2600; }, 5000); // let more than two seconds of message pass
+    caller->hangUp();
+    ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << story();
+    ASSERT_TRUE(waitUntil([&] { return !mail.paths.isEmpty(); }));
+    const QStringList messages = MessageStore::GetMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().endsWith(",0312345678.wav"));
+    const Result<PcmSound> message = WavFile::read(MessageStore::folder() + u'/' + messages.first());
+    ASSERT_TRUE(message.ok());
+    const Tone tone = measure(*message);
+    EXPECT_GE(tone.seconds, 1.0); // whole seconds of sound, less the one skipped at the start
+    EXPECT_DOUBLE_EQ(tone.seconds, std::floor(tone.seconds));
+    EXPECT_NEAR(tone.hz, 440, 10);
+    EXPECT_FALSE(callLog().contains("0999"));
+}
+
+TEST_F(SipEngineTest, APasswordKeyedAsInBandTonesOpensRemoteOperation)
+{
+    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    writeFile(voice, dtmfWav({{0.5, "99"}, {1.5, "105"}}, 20));
+    const auto caller = dialIn();
+    ASSERT_TRUE(caller);
+    ASSERT_TRUE(waitFor("PLAYED sys07.wav")) << story();
+    EXPECT_EQ(told.filter(QRegularExpression("^KEY 1 . inband$")).size(), 5) << story();
+    caller->hangUp();
+    ASSERT_TRUE(waitUntil([&] { return callLog().contains("を操作しました"); })) << story();
+    ASSERT_EQ(framesSent().size(), 1u);
 }
 
 } // namespace
