@@ -2,6 +2,7 @@
 
 #include "BaresipCaller.h"
 #include "LineCall.h"
+#include "LinphoneCaller.h"
 #include "SipFreePort.h"
 #include "SipRawPeer.h"
 #include "TempHome.h"
@@ -80,6 +81,26 @@ TEST_F(SipLineTest, ACallRingsIsAnsweredHearsKeysAndEndsWithBye)
     ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY").size(), 3) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY 1 1 rfc4733").size(), 1);
+}
+
+TEST_F(SipLineTest, KeysSentAsSipInfoByLinphoneArriveOnceEach)
+{
+    switchOn();
+    LinphoneCaller caller;
+    ASSERT_TRUE(caller.start()) << caller.error().toStdString();
+    caller.command(QStringLiteral("call ") + uri());
+    ASSERT_TRUE(waitFor("OFFERED 1 0398765432")) << told.join('\n').toStdString() << caller.output().toStdString();
+    ASSERT_TRUE(offered()->answer().ok());
+    offered()->detectDigits(LINEDIGITMODE_DTMF);
+    ASSERT_TRUE(waitUntil([&] { return caller.said("connected"); })) << caller.output().toStdString();
+    for (QChar k : QStringLiteral("5#")) {
+        caller.command(k);
+        ASSERT_TRUE(waitFor(QStringLiteral("KEY 1 %1 info").arg(k)))
+            << told.join('\n').toStdString() << caller.output().toStdString();
+    }
+    caller.command(QStringLiteral("terminate"));
+    ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << told.join('\n').toStdString();
+    EXPECT_EQ(told.filter("KEY").size(), 2) << told.join('\n').toStdString();
 }
 
 TEST_F(SipLineTest, OffersThatCannotBeTakenAreRefusedWith488AndNeverOffered)
