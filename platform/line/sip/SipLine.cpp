@@ -24,6 +24,8 @@ SipLine::SipLine(SipOptions options)
               {[this](int bytes) { return m_buffers.takeCallerVoice(bytes); },
                [this](const QByteArray& samples, const QString&) { m_buffers.addMachineVoice(samples); },
                [this](bool playing, const QString& name) {
+                   if (!playing)
+                       m_buffers.machineSoundEnded();
                    emit monitor((playing ? QStringLiteral("PLAYING ") : QStringLiteral("PLAYED ")) + name);
                },
                [this](bool capturing) {

@@ -22,6 +22,13 @@ void SipMediaBuffers::addMachineVoice(const QByteArray& samples)
     std::lock_guard guard(m_lock);
     m_machine += samples;
     m_lastMachine = std::chrono::steady_clock::now();
+    m_soundEnded = false;
+}
+
+void SipMediaBuffers::machineSoundEnded()
+{
+    std::lock_guard guard(m_lock);
+    m_soundEnded = true;
 }
 
 void SipMediaBuffers::addCallerVoice(const qint16* samples, int count)
@@ -42,8 +49,9 @@ void SipMediaBuffers::takeMachineFrame(qint16* frame)
     std::memset(frame, 0, kFrameSamples * sizeof(qint16));
     std::lock_guard guard(m_lock);
     if (!m_draining)
-        m_draining = m_machine.size() >= kPrimeBytes ||
-                     (!m_machine.isEmpty() && std::chrono::steady_clock::now() - m_lastMachine > kBurstGap);
+        m_draining =
+            m_machine.size() >= kPrimeBytes ||
+            (!m_machine.isEmpty() && (m_soundEnded || std::chrono::steady_clock::now() - m_lastMachine > kBurstGap));
     if (!m_draining)
         return;
     const qsizetype bytes = qMin<qsizetype>(m_machine.size(), kFrameSamples * 2);
@@ -60,4 +68,5 @@ void SipMediaBuffers::clear()
     m_caller.clear();
     m_machine.clear();
     m_draining = false;
+    m_soundEnded = false;
 }

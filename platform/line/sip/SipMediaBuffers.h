@@ -15,8 +15,9 @@ public:
     // Wave-in side: the caller's voice is kept only while a capture runs, from its start.
     void setCapturing(bool on);
     QByteArray takeCallerVoice(int bytes);
-    // Wave-out side.
+    // Wave-out side. When a sound ends, what is left of it is sent at once.
     void addMachineVoice(const QByteArray& samples);
+    void machineSoundEnded();
 
     // RTP side.
     void addCallerVoice(const qint16* samples, int count);
@@ -35,5 +36,6 @@ private:
     QByteArray m_caller;
     QByteArray m_machine;
     bool m_draining = false;
+    bool m_soundEnded = false;
     std::chrono::steady_clock::time_point m_lastMachine;
 };
