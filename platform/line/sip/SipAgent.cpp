@@ -8,6 +8,7 @@
 #include <sofia-sip/nua.h>
 #include <sofia-sip/sip_status.h>
 #include <sofia-sip/soa_tag.h>
+#include <sofia-sip/su_log.h>
 #include <sofia-sip/su_wait.h>
 
 #include <QRandomGenerator>
@@ -15,9 +16,32 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+// The stack's own logs; only su_log_default has a public declaration.
+extern "C" {
+extern su_log_t tport_log[];
+extern su_log_t nta_log[];
+extern su_log_t nua_log[];
+extern su_log_t soa_log[];
+}
+
 namespace {
 
 constexpr int kClockMilliseconds = 20;
+
+// The stack reports every refused datagram on standard error; the line says what matters itself.
+// A log whose variable (TPORT_DEBUG, NTA_DEBUG …) is set keeps the level asked for.
+void quietStackLogs()
+{
+    const std::pair<su_log_t*, const char*> logs[] = {{su_log_default, "SOFIA_DEBUG"},
+                                                      {tport_log, "TPORT_DEBUG"},
+                                                      {nta_log, "NTA_DEBUG"},
+                                                      {nua_log, "NUA_DEBUG"},
+                                                      {soa_log, "SOA_DEBUG"}};
+    for (const auto& [log, variable] : logs) {
+        if (qEnvironmentVariableIsEmpty(variable))
+            su_log_set_level(log, 0);
+    }
+}
 constexpr int kShutdownMilliseconds = 3000;
 
 QByteArray text(const char* s)
@@ -61,7 +85,8 @@ struct SipAgentEvents {
         case nua_i_bye: setReason(agent, nh, QStringLiteral("BYE")); break;
         case nua_i_info: info(agent, nua, nh, sip); break;
         case nua_i_state: state(agent, nh, tags); break;
-        case nua_r_register: registered(agent, nh, status, phrase, sip); break;
+        case nua_r_register:
+        case nua_r_unregister: registered(agent, nh, status, phrase, sip); break;
         case nua_r_shutdown:
             if (status >= 200)
                 su_root_break(agent->m_stack->root);
@@ -266,6 +291,7 @@ void SipAgent::stop()
 void SipAgent::run(std::promise<Status>* started)
 {
     su_init();
+    quietStackLogs();
     m_stack = std::make_unique<Stack>();
     Stack& s = *m_stack;
     s.root = su_root_create(reinterpret_cast<su_root_magic_t*>(this));

@@ -248,6 +248,8 @@ INSTANTIATE_TEST_SUITE_P(Codecs, SipEngineCodecTest, ::testing::Values("PCMU", "
 
 TEST_F(SipEngineTest, AKeyedChoiceIsSentThroughTheIrModuleAfterTheCall)
 {
+    // A greeting long enough to key the password in while it plays.
+    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
     const auto caller = dialIn();
     ASSERT_TRUE(caller);
     ASSERT_TRUE(waitFor("ANSWERED")) << story();

@@ -5,6 +5,7 @@
 #include "LinphoneCaller.h"
 #include "SipFreePort.h"
 #include "SipRawPeer.h"
+#include "SipRegistrar.h"
 #include "TempHome.h"
 #include "TestWav.h"
 #include "WaitUntil.h"
@@ -101,6 +102,27 @@ TEST_F(SipLineTest, KeysSentAsSipInfoByLinphoneArriveOnceEach)
     caller.command(QStringLiteral("terminate"));
     ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY").size(), 2) << told.join('\n').toStdString();
+}
+
+TEST_F(SipLineTest, WithARegistrarTheLineAuthenticatesAndRegistersAgainBeforeItExpires)
+{
+    SipRegistrar registrar(2);
+    options.registrar = QStringLiteral("sip:127.0.0.1:%1").arg(registrar.port());
+    options.user = QStringLiteral("am");
+    options.password = QStringLiteral("secret");
+    SipLine registered(options);
+    QObject::connect(&registered, &SipLine::monitor, [this](const QString& m) { told << m; });
+    EXPECT_EQ(registered.addresses().first()->addressName(), QStringLiteral("am@127.0.0.1:%1").arg(registrar.port()));
+    ASSERT_TRUE(registered.initialize().ok());
+    ASSERT_TRUE(waitUntil([&] { return registrar.accepted() >= 2; })) << told.join('\n').toStdString();
+    const QList<QByteArray> received = registrar.registers();
+    const QByteArray first = received.first();
+    EXPECT_TRUE(first.contains("sip:am@127.0.0.1")) << first.constData();
+    const QByteArray authorised = received.at(1);
+    EXPECT_TRUE(authorised.contains("username=\"am\"")) << authorised.constData();
+    EXPECT_TRUE(authorised.contains("realm=\"talvero-test\""));
+    EXPECT_FALSE(authorised.contains("secret"));
+    EXPECT_TRUE(saw("REGISTER 200"));
 }
 
 TEST_F(SipLineTest, OffersThatCannotBeTakenAreRefusedWith488AndNeverOffered)
