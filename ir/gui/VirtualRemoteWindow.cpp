@@ -15,6 +15,9 @@
 namespace {
 
 constexpr int kButtonsPerRow = 3;
+// The frame starts this long after the press: scheduling its pulses holds the remote, which the
+// sampling thread reads at every sample, so the frame must not begin before they are in place.
+constexpr std::int64_t kPressToLightNs = 30'000'000;
 
 } // namespace
 
@@ -66,7 +69,7 @@ void VirtualRemoteWindow::send(const IrFrame& frame)
 {
     VirtualRemote::Options options;
     options.distance = VirtualRemote::Distance(distanceBox->currentData().toInt());
-    VirtualModule::instance().remote().press(frame, MonotonicClock::now(), options);
+    VirtualModule::instance().remote().press(frame, MonotonicClock::now() + kPressToLightNs, options);
 }
 
 void VirtualRemoteWindow::showReceived(const Result<std::vector<SeenFrame>>& received)

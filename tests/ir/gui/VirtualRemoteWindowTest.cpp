@@ -99,17 +99,22 @@ TEST(VirtualRemoteWindow, ApplianceViewShowsWhatATestSent)
     const QString file = signalFileOf(home.file("tv.rmt"), IrFrame{Protocol::NEC, 0x01, 0x15}, 38);
     VirtualRemoteWindow window;
 
+    // A replay that the shared machine stalled is not decoded: it is sent again then, 4 times at most.
+    const auto seenAfterSending = [&] {
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            bool sent = false;
+            window.showReceived(watchAppliance([&] { sent = SendSignal(file); }));
+            EXPECT_TRUE(sent);
+            if (window.applianceView->toPlainText().startsWith(QStringLiteral("テレビ：電源 (NEC, 3")))
+                return true;
+        }
+        return false;
+    };
     // With a trace of its own running, the watch reads only this transmission's part of it.
-    bool sent = false;
-    window.showReceived(watchAppliance([&] { sent = SendSignal(file); }));
-    EXPECT_TRUE(sent);
-    EXPECT_TRUE(window.applianceView->toPlainText().startsWith(QStringLiteral("テレビ：電源 (NEC, 3")))
-        << window.applianceView->toPlainText().toStdString();
-
+    EXPECT_TRUE(seenAfterSending()) << window.applianceView->toPlainText().toStdString();
     // Without one, a private trace is written for the call and removed.
     VirtualModule::instance().setTraceFile({});
-    window.showReceived(watchAppliance([&] { SendSignal(file); }));
-    EXPECT_TRUE(window.applianceView->toPlainText().startsWith(QStringLiteral("テレビ：電源")));
+    EXPECT_TRUE(seenAfterSending()) << window.applianceView->toPlainText().toStdString();
     EXPECT_EQ(VirtualModule::instance().traceFile(), QString());
 
     window.showReceived(watchAppliance([] {}));
