@@ -151,6 +151,7 @@ LearningPage::LearningPage(QWidget* parent) : QWidget(parent)
     Command6->setEnabled(false);
     Text4 = named(new QPlainTextEdit(m_learnFrame), "Text4");
     Text4->setReadOnly(true);
+    Text4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the status wraps at the box's width
     Text4->setFixedHeight(Twips::toPixels(900, Twips::dpiY(this)));
     paintStatus(Text4, kStatusColour, kChooseAndRecord + u'\n');
 
