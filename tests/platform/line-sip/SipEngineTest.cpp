@@ -140,6 +140,11 @@ protected:
         qputenv("TALVERO_PORT", m_savedPort);
     }
 
+    // A greeting long enough to hang up or key a password in while it plays.
+    static void writeLongGreeting()
+    {
+        writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    }
     static void writeFile(const QString& path, const QByteArray& bytes)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -248,8 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Codecs, SipEngineCodecTest, ::testing::Values("PCMU", "
 
 TEST_F(SipEngineTest, AKeyedChoiceIsSentThroughTheIrModuleAfterTheCall)
 {
-    // A greeting long enough to key the password in while it plays.
-    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    writeLongGreeting();
     const auto caller = dialIn();
     ASSERT_TRUE(caller);
     ASSERT_TRUE(waitFor("ANSWERED")) << story();
@@ -293,7 +297,7 @@ TEST_F(SipEngineTest, ACallerWhoHangsUpBeforeTheAnswerLeavesNothingAndTheNextIsA
 
 TEST_F(SipEngineTest, ACallerWhoHangsUpDuringTheGreetingLeavesNoMessage)
 {
-    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    writeLongGreeting();
     const auto caller = dialIn();
     ASSERT_TRUE(caller);
     ASSERT_TRUE(waitFor("PLAYING Reception0.wav")) << story();
@@ -339,7 +343,7 @@ TEST_F(SipEngineTest, ASecondCallerHearsBusyAndTheFirstKeepsTheirMessage)
 
 TEST_F(SipEngineTest, APasswordKeyedAsInBandTonesOpensRemoteOperation)
 {
-    writeFile(DataFolder::path(u"\\Ans\\Reception0.wav"), toneWav(8, 8000, 1, 16, 1000));
+    writeLongGreeting();
     writeFile(voice, dtmfWav({{0.5, "99"}, {1.5, "105"}}, 20));
     const auto caller = dialIn();
     ASSERT_TRUE(caller);

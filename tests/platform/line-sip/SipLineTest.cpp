@@ -37,6 +37,26 @@ protected:
         ASSERT_NE(line->registerCallNotifications(line->addresses().first(), false, true, TAPIMEDIATYPE_AUDIO, 1), 0u);
     }
     QString uri() const { return QStringLiteral("sip:talvero@127.0.0.1:%1").arg(options.listenPort); }
+    // A baresip caller that has dialled the line; null when it does not start.
+    std::unique_ptr<BaresipCaller> dialIn()
+    {
+        BaresipCaller::Options from;
+        from.voiceWav = voice;
+        auto caller = std::make_unique<BaresipCaller>(from);
+        if (!caller->start())
+            return nullptr;
+        caller->dial(uri());
+        return caller;
+    }
+    // Answers the offered call with key detection on and waits until the caller has it.
+    bool answer(const BaresipCaller& caller)
+    {
+        const std::shared_ptr<LineCall> call = offered();
+        if (!call || !call->answer().ok())
+            return false;
+        call->detectDigits(LINEDIGITMODE_DTMF);
+        return waitUntil([&] { return caller.said("Call established"); });
+    }
     bool waitFor(const QString& prefix, int timeoutMs = 10000)
     {
         return waitUntil([&] { return saw(prefix); }, timeoutMs);
@@ -62,23 +82,17 @@ protected:
 TEST_F(SipLineTest, ACallRingsIsAnsweredHearsKeysAndEndsWithBye)
 {
     switchOn();
-    BaresipCaller::Options from;
-    from.voiceWav = voice;
-    BaresipCaller caller(from);
-    ASSERT_TRUE(caller.start()) << caller.error().toStdString();
-    caller.dial(uri());
-    ASSERT_TRUE(waitFor("RINGING 1 2")) << told.join('\n').toStdString() << caller.output().toStdString();
-    const std::shared_ptr<LineCall> call = offered();
-    ASSERT_TRUE(call);
-    EXPECT_EQ(call->callerIdNumber(), std::optional<QString>("0312345678"));
-    ASSERT_TRUE(call->answer().ok());
-    call->detectDigits(LINEDIGITMODE_DTMF);
-    ASSERT_TRUE(waitUntil([&] { return caller.said("Call established"); }, 10000)) << caller.output().toStdString();
+    const auto caller = dialIn();
+    ASSERT_TRUE(caller);
+    ASSERT_TRUE(waitFor("RINGING 1 2")) << told.join('\n').toStdString() << caller->output().toStdString();
+    ASSERT_TRUE(offered());
+    EXPECT_EQ(offered()->callerIdNumber(), std::optional<QString>("0312345678"));
+    ASSERT_TRUE(answer(*caller)) << caller->output().toStdString();
     for (QChar k : QStringLiteral("12#")) {
-        caller.press(k);
+        caller->press(k);
         ASSERT_TRUE(waitFor(QStringLiteral("KEY 1 %1").arg(k))) << told.join('\n').toStdString();
     }
-    caller.hangUp();
+    caller->hangUp();
     ASSERT_TRUE(waitFor("DISCONNECTED 1 BYE")) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY").size(), 3) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter("KEY 1 1 rfc4733").size(), 1);
@@ -180,17 +194,12 @@ TEST_F(SipLineTest, WhileNobodyIsRegisteredCallsAreUnavailable)
 TEST_F(SipLineTest, StrayAndOversizedRtpIsIgnoredAndTheCallGoesOn)
 {
     switchOn();
-    BaresipCaller::Options from;
-    from.voiceWav = voice;
-    BaresipCaller caller(from);
-    ASSERT_TRUE(caller.start()) << caller.error().toStdString();
-    caller.dial(uri());
+    const auto caller = dialIn();
+    ASSERT_TRUE(caller);
     ASSERT_TRUE(waitFor("OFFERED"));
-    ASSERT_TRUE(offered()->answer().ok());
-    offered()->detectDigits(LINEDIGITMODE_DTMF);
+    ASSERT_TRUE(answer(*caller));
     ASSERT_TRUE(waitFor("MEDIA 1"));
     const int rtpPort = told.filter("MEDIA 1").first().section(' ', 2, 2).toInt();
-    ASSERT_TRUE(waitUntil([&] { return caller.said("Call established"); }));
 
     QByteArray packet("\x80\x00\x00\x01\x00\x00\x10\x00\x12\x34\x56\x78", 12);
     QUdpSocket stranger;
@@ -201,10 +210,10 @@ TEST_F(SipLineTest, StrayAndOversizedRtpIsIgnoredAndTheCallGoesOn)
     local.writeDatagram(packet + QByteArray(1400, char(0x55)), QHostAddress::LocalHost, quint16(rtpPort));
     local.writeDatagram("\x01\x02", QHostAddress::LocalHost, quint16(rtpPort));
 
-    caller.press('7');
+    caller->press('7');
     ASSERT_TRUE(waitFor("KEY 1 7")) << told.join('\n').toStdString();
     EXPECT_FALSE(saw("DISCONNECTED"));
-    caller.hangUp();
+    caller->hangUp();
     ASSERT_TRUE(waitFor("MEDIA-END 1")) << told.join('\n').toStdString();
     const int dropped = told.filter("MEDIA-END 1").first().section(' ', 3, 3).toInt();
     EXPECT_GE(dropped, 5) << told.join('\n').toStdString();
