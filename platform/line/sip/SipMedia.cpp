@@ -15,8 +15,9 @@
 namespace {
 
 constexpr int kFrame = SipMediaBuffers::kFrameSamples;
-constexpr int kMaxPayload = 1280;  // larger datagrams are no telephone audio: ignored
-constexpr int kEventSamples = 800; // a generated key lasts 100 ms
+constexpr int kMaxPayload = 1280;         // larger datagrams are no telephone audio: ignored
+constexpr int kEventSamples = 800;        // a generated key lasts 100 ms
+constexpr quint32 kSameKeySamples = 2400; // an event this soon after the same tone is that key again
 
 // The media of each session, so that oRTP's callbacks find theirs. Only the SIP thread uses it.
 std::map<RtpSession*, SipMedia*>& sessions()
@@ -198,8 +199,16 @@ void SipMedia::keyByInfo(char k)
 
 void SipMedia::key(char k, KeyPath path)
 {
-    if (path != KeyPath::InBand)
+    if (path == KeyPath::InBand) {
+        m_lastInBand = {k, m_recvTs};
+    } else {
+        // A phone that sends a key both ways is heard once: its tone may have been recognised first.
+        const bool heardInBand =
+            !m_outOfBand && m_lastInBand.first == k && m_recvTs - m_lastInBand.second <= kSameKeySamples;
         m_outOfBand = true;
+        if (heardInBand)
+            return;
+    }
     if (m_keys)
         m_keys(k, path);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 struct _RtpSession;
 struct _RtpProfile;
@@ -60,6 +61,7 @@ private:
     QByteArray m_remoteSource; // "host port"
     bool m_started = false;
     bool m_outOfBand = false; // the caller sends keys as events or INFO: in-band is only the fallback
+    std::pair<char, quint32> m_lastInBand{0, 0}; // the last key recognised as a tone, and when
     quint32 m_sendTs = 0;
     quint32 m_recvTs = 0;
     int m_dropped = 0;

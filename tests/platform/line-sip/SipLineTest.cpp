@@ -11,9 +11,13 @@
 #include "WaitUntil.h"
 
 #include <QFile>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
+#include <spandsp.h>
+
+#include <cmath>
 
 namespace {
 
@@ -137,6 +141,59 @@ TEST_F(SipLineTest, WithARegistrarTheLineAuthenticatesAndRegistersAgainBeforeItE
     EXPECT_TRUE(authorised.contains("realm=\"talvero-test\""));
     EXPECT_FALSE(authorised.contains("secret"));
     EXPECT_TRUE(saw("REGISTER 200"));
+}
+
+TEST_F(SipLineTest, AKeySentAsToneAndAsEventIsHeardOnce)
+{
+    switchOn();
+    QUdpSocket media;
+    ASSERT_TRUE(media.bind(QHostAddress::LocalHost, 0));
+    SipRawPeer caller;
+    caller.invite(options.listenPort, "\"x\"", "0311", SipRawPeer::offer("0 101", media.localPort()));
+    ASSERT_TRUE(waitFor("OFFERED"));
+    ASSERT_TRUE(offered()->answer().ok());
+    offered()->detectDigits(LINEDIGITMODE_DTMF);
+    ASSERT_TRUE(caller.waitForStatus(200));
+    caller.ack();
+    const quint16 linePort = quint16(caller.answeredRtpPort());
+
+    // 20 ms frames: the tone of "5" from frame 5 to 10, its event sent late, from frame 12 on.
+    auto packet = [](int type, int sequence, quint32 ts, const QByteArray& payload) {
+        QByteArray p(12, 0);
+        p[0] = char(0x80);
+        p[1] = char(type);
+        p[2] = char(sequence >> 8);
+        p[3] = char(sequence);
+        for (int i = 0; i < 4; ++i)
+            p[4 + i] = char(ts >> (24 - 8 * i));
+        p[8] = 0x11;
+        return p + payload;
+    };
+    int frame = 0;
+    int sequence = 0;
+    QTimer clock;
+    QObject::connect(&clock, &QTimer::timeout, [&] {
+        QByteArray audio(160, char(0xff));
+        for (int i = 0; frame >= 5 && frame <= 10 && i < 160; ++i) {
+            const double t = (frame * 160 + i) / 8000.0;
+            audio[i] = char(linear_to_ulaw(int(6000 * (std::sin(2 * M_PI * 770 * t) + std::sin(2 * M_PI * 1336 * t)))));
+        }
+        media.writeDatagram(packet(0, ++sequence, quint32(frame * 160), audio), QHostAddress::LocalHost, linePort);
+        if (frame >= 12 && frame <= 14) {
+            const bool end = frame == 14;
+            const QByteArray event{"\x05", 1};
+            const QByteArray flags(1, end ? char(0x8a) : char(0x0a));
+            const QByteArray duration = QByteArray(1, char(0x03)) + char(0xc0);
+            media.writeDatagram(packet(101, ++sequence, 5 * 160, event + flags + duration), QHostAddress::LocalHost,
+                                linePort);
+        }
+        ++frame;
+    });
+    clock.start(20);
+    ASSERT_TRUE(waitUntil([&] { return frame > 40; }));
+    clock.stop();
+    EXPECT_EQ(told.filter("KEY").size(), 1) << told.join('\n').toStdString();
+    EXPECT_TRUE(saw("KEY 1 5 inband")) << told.join('\n').toStdString();
 }
 
 TEST_F(SipLineTest, OffersThatCannotBeTakenAreRefusedWith488AndNeverOffered)
