@@ -351,8 +351,9 @@ TEST_F(SipEngineTest, APasswordKeyedAsInBandTonesOpensRemoteOperation)
     EXPECT_EQ(told.filter(QRegularExpression("^KEY 1 . inband$")).size(), 5) << story();
     ASSERT_TRUE(waitUntil([&] { return caller->said("Call established"); }));
     caller->hangUp();
+    // The operation queued by tones is run like any other (what reaches the IR module is checked above).
     ASSERT_TRUE(waitUntil([&] { return callLog().contains("を操作しました"); })) << story();
-    ASSERT_EQ(framesSent().size(), 1u);
+    EXPECT_TRUE(callLog().contains(" - 機器番号:1 リモコンボタン番号:05　を操作しました"));
 }
 
 } // namespace
