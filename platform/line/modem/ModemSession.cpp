@@ -243,8 +243,9 @@ void ModemSession::line(const QString& text)
         complete(text);
         if (text == u"NO CARRIER" || text == u"BUSY")
             emit unsolicited(text); // also the news that the caller is gone
-    } else
+    } else {
         m_replyLines.append(text);
+    }
 }
 
 void ModemSession::complete(const QString& final)
