@@ -1,5 +1,8 @@
-// talvero-phone: calls the running Talvero on its virtual line from a shell.
+// talvero-phone: calls the running Talvero on its virtual line from a shell, and stores the SIP
+// account's password.
 #include "DataFolder.h"
+#include "PasswordScrambler.h"
+#include "Settings.h"
 #include "SimLineSocket.h"
 
 #include <QCoreApplication>
@@ -24,6 +27,7 @@ const char* const kUsage = "usage: talvero-phone [--home DIR] COMMAND [ARGUMENTS
                            "                            CAPTURED, DISCONNECTED, TEXT); it may have happened since the\n"
                            "                            last ring, digits or hangup\n"
                            "  events [--timeout SECONDS] print line events as they happen\n"
+                           "  sip-password PASSWORD     store [SIP] Password of the data folder, scrambled\n"
                            "exit status: 0 done, 1 refused or timed out, 2 usage or no line to talk to\n";
 
 void print(const QString& text, FILE* to = stdout)
@@ -60,6 +64,33 @@ QString readLine(QLocalSocket& socket, const QDeadlineTimer& deadline)
     return QString::fromUtf8(socket.readLine()).trimmed();
 }
 
+// Written straight into the data folder's setting.ini: no line or running program is needed.
+int storeSipPassword(const QString& home, const QStringList& args)
+{
+    if (args.size() != 1) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const Result<QString> scrambled = EncodePassword(args.first());
+    if (!scrambled) {
+        print(QStringLiteral("talvero-phone: ") + scrambled.error(), stderr);
+        return 1;
+    }
+    const Status prepared =
+        DataFolder::prepare(home, DataFolder::shippedDataDir(QCoreApplication::applicationDirPath()));
+    if (!prepared) {
+        print(QStringLiteral("talvero-phone: ") + prepared.error(), stderr);
+        return 1;
+    }
+    DataFolder::setCurrent(home);
+    if (!WriteSetting(u"SIP", u"Password", *scrambled)) {
+        print(QStringLiteral("talvero-phone: cannot write the setting into %1").arg(QDir::toNativeSeparators(home)),
+              stderr);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -73,6 +104,8 @@ int main(int argc, char* argv[])
         return args.value(0) == u"--help" ? 0 : 2;
     }
     const QString command = args.takeFirst().toUpper();
+    if (command == u"SIP-PASSWORD")
+        return storeSipPassword(home, args);
     if ((command == u"SAY" || command == u"LISTEN") && !args.isEmpty() && args.first() != u"-")
         args.first() = QDir::current().absoluteFilePath(args.first());
 

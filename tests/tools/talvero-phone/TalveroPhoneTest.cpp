@@ -174,3 +174,26 @@ TEST_F(TalveroPhoneTest, TheToolExplainsWhatGoesWrong)
     p.waitForFinished();
     EXPECT_EQ(p.exitCode(), 2);
 }
+
+// The SIP account's password is stored scrambled without a running Talvero; one that cannot be
+// stored is refused and writes nothing.
+TEST(TalveroPhoneSipPassword, StoresThePasswordScrambledOrRefusesIt)
+{
+    QTemporaryDir home;
+    const auto run = [&](const QString& password) {
+        QProcess p;
+        p.setProcessEnvironment(programEnvironment());
+        p.start(program("talvero-phone"), {"--home", home.path(), "sip-password", password});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return p.exitCode();
+    };
+    const auto stored = [&] {
+        QFile ini(home.filePath("setting.ini"));
+        return ini.open(QIODevice::ReadOnly) ? QString::fromUtf8(ini.readAll()) : QString();
+    };
+    EXPECT_EQ(run(QStringLiteral("abc")), 0);
+    EXPECT_TRUE(stored().contains("[SIP]")) << stored().toStdString();
+    EXPECT_TRUE(stored().contains("Password=0066006C0072")) << stored().toStdString();
+    EXPECT_EQ(run(QStringLiteral("漢字")), 1);
+    EXPECT_TRUE(stored().contains("Password=0066006C0072")) << stored().toStdString();
+}
