@@ -82,9 +82,7 @@ quint32 ModemLine::registerCallNotifications(LineAddress* address, bool monitor,
     Q_UNUSED(callbackInstance);
     if (!m_initialized || address != &m_address || !(mediaTypes & TAPIMEDIATYPE_AUDIO))
         return 0;
-    const quint32 cookie = m_nextCookie++;
-    m_registrations.insert(cookie, owner);
-    return cookie;
+    return m_registrations.add(owner);
 }
 
 void ModemLine::unregisterNotifications(quint32 cookie)
@@ -113,7 +111,7 @@ void ModemLine::showStatus(const QString& text)
 
 void ModemLine::deliver(LineEvent e)
 {
-    if ((m_filter & e.kind) && !m_registrations.isEmpty())
+    if (m_registrations.passes(e.kind))
         emit event(e);
 }
 

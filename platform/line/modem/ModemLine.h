@@ -2,11 +2,11 @@
 
 #include "CallerIdLine.h"
 #include "Line.h"
+#include "LineRegistrations.h"
 #include "ModemAddress.h"
 #include "ModemAudio.h"
 #include "ModemSession.h"
 
-#include <QMap>
 #include <QTimer>
 
 class ModemCall;
@@ -27,7 +27,7 @@ public:
     // Opens and sets the modem up; the event loop runs while it waits for the modem's identification.
     Status initialize() override;
     void shutdown() override;
-    void setEventFilter(quint32 mask) override { m_filter = mask; }
+    void setEventFilter(quint32 mask) override { m_registrations.setFilter(mask); }
     QList<LineAddress*> addresses() const override;
     quint32 registerCallNotifications(LineAddress* address, bool monitor, bool owner, long mediaTypes,
                                       int callbackInstance) override;
@@ -62,9 +62,7 @@ private:
     ModemAddress m_address;
     ModemAudio m_audio;
     QList<std::shared_ptr<ModemCall>> m_calls;
-    QMap<quint32, bool> m_registrations; // cookie → owner
-    quint32 m_filter = 0;
-    quint32 m_nextCookie = 1;
+    LineRegistrations m_registrations;
     int m_nextCall = 1;
     bool m_initialized = false;
     QTimer m_ringGap;

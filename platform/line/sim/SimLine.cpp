@@ -66,9 +66,7 @@ quint32 SimLine::registerCallNotifications(LineAddress* address, bool monitor, b
     Q_UNUSED(callbackInstance);
     if (!m_initialized || m_options.refuseRegistration || address != &m_address || !(mediaTypes & TAPIMEDIATYPE_AUDIO))
         return 0;
-    const quint32 cookie = m_nextCookie++;
-    m_registrations.insert(cookie, owner);
-    return cookie;
+    return m_registrations.add(owner);
 }
 
 void SimLine::unregisterNotifications(quint32 cookie)
@@ -104,7 +102,7 @@ Status SimLine::openDoor(const QString& socketName)
 
 void SimLine::deliver(LineEvent e)
 {
-    if ((m_filter & e.kind) && !m_registrations.isEmpty())
+    if (m_registrations.passes(e.kind))
         emit event(e);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "Line.h"
+#include "LineRegistrations.h"
 #include "MemoryLineAudio.h"
 #include "SimAddress.h"
 #include "SimLineOptions.h"
 #include "WavWriter.h"
-
-#include <QMap>
 
 #include <memory>
 
@@ -26,7 +25,7 @@ public:
 
     Status initialize() override;
     void shutdown() override;
-    void setEventFilter(quint32 mask) override { m_filter = mask; }
+    void setEventFilter(quint32 mask) override { m_registrations.setFilter(mask); }
     QList<LineAddress*> addresses() const override;
     quint32 registerCallNotifications(LineAddress* address, bool monitor, bool owner, long mediaTypes,
                                       int callbackInstance) override;
@@ -51,7 +50,7 @@ public:
     // "<call state> <status text>", the state of the newest call or IDLE.
     QString describe() const;
     QString statusText() const { return m_status; }
-    int registrationCount() const { return int(m_registrations.size()); }
+    int registrationCount() const { return m_registrations.count(); }
 
     // Told by the line's calls.
     void callAnswered(SimCall* call);
@@ -77,9 +76,7 @@ private:
     SimAddress m_address;
     MemoryLineAudio m_audio;
     QList<std::shared_ptr<SimCall>> m_calls;
-    QMap<quint32, bool> m_registrations; // cookie → owner
-    quint32 m_filter = 0;
-    quint32 m_nextCookie = 1;
+    LineRegistrations m_registrations;
     int m_nextCall = 1;
     bool m_initialized = false;
     QByteArray m_voice;

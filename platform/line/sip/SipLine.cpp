@@ -86,8 +86,7 @@ quint32 SipLine::registerCallNotifications(LineAddress* address, bool monitor, b
     Q_UNUSED(callbackInstance);
     if (!m_initialized || address != &m_address || !(mediaTypes & TAPIMEDIATYPE_AUDIO))
         return 0;
-    const quint32 cookie = m_nextCookie++;
-    m_registrations.insert(cookie, owner);
+    const quint32 cookie = m_registrations.add(owner);
     m_agent.setAccepting(true);
     return cookie;
 }
@@ -111,7 +110,7 @@ LegacyDeviceId SipLine::legacyDeviceId(int deviceIndex, const QString& deviceCla
 
 void SipLine::deliver(LineEvent e)
 {
-    if ((m_filter & e.kind) && !m_registrations.isEmpty())
+    if (m_registrations.passes(e.kind))
         emit event(e);
 }
 

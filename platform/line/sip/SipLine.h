@@ -1,13 +1,12 @@
 #pragma once
 
 #include "Line.h"
+#include "LineRegistrations.h"
 #include "MemoryLineAudio.h"
 #include "SipAddress.h"
 #include "SipAgent.h"
 #include "SipMediaBuffers.h"
 #include "SipOptions.h"
-
-#include <QMap>
 
 #include <memory>
 
@@ -27,7 +26,7 @@ public:
 
     Status initialize() override;
     void shutdown() override;
-    void setEventFilter(quint32 mask) override { m_filter = mask; }
+    void setEventFilter(quint32 mask) override { m_registrations.setFilter(mask); }
     QList<LineAddress*> addresses() const override;
     quint32 registerCallNotifications(LineAddress* address, bool monitor, bool owner, long mediaTypes,
                                       int callbackInstance) override;
@@ -60,8 +59,6 @@ private:
     MemoryLineAudio m_audio;
     SipAgent m_agent;
     QList<std::shared_ptr<SipCall>> m_calls;
-    QMap<quint32, bool> m_registrations;
-    quint32 m_filter = 0;
-    quint32 m_nextCookie = 1;
+    LineRegistrations m_registrations;
     bool m_initialized = false;
 };
