@@ -2,6 +2,7 @@
 
 #include "Prompt.h"
 #include "Speech.h"
+#include "SpeechWait.h"
 #include "WavFile.h"
 #include "WaveDevice.h"
 
@@ -25,31 +26,6 @@ void letEventsRun(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-struct SpeechEnd {
-    bool completed = false;
-    QString error;
-};
-
-// Waits, letting window events run, until the request held here completes or the limit passes.
-SpeechEnd waitForSpeech(Speech& character, quint64 request, int limitMs)
-{
-    SpeechEnd end;
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&character, &Speech::requestComplete, &loop, [&](quint64 completed, const QString& error) {
-        if (completed != request)
-            return;
-        end.completed = true;
-        end.error = error;
-        loop.quit();
-    });
-    limit.start(limitMs);
-    loop.exec();
-    return end;
 }
 
 bool fail(const QString& text)

@@ -14,6 +14,7 @@
 #include "SpeakIntoFile.h"
 #include "SpeakingCharacter.h"
 #include "Speech.h"
+#include "SpeechWait.h"
 #include "SpokenLabel.h"
 #include "Twips.h"
 #include "VirtualRemoteWindow.h"
@@ -23,7 +24,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,7 +34,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -459,17 +458,7 @@ void LearningPage::waitForAddedSpeech()
     const Result<quint64> SpeechRequest = character->speak(kHasBeenRecorded);
     if (!SpeechRequest)
         return;
-    bool SpeechDone = false;
-    QEventLoop loop;
-    connect(character, &Speech::requestComplete, &loop, [&](quint64 request) {
-        if (request == *SpeechRequest) {
-            SpeechDone = true;
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(speechTimeLimitMs(kHasBeenRecorded), &loop, &QEventLoop::quit);
-    if (!SpeechDone)
-        loop.exec();
+    waitForSpeech(*character, *SpeechRequest, speechTimeLimitMs(kHasBeenRecorded));
 }
 
 void LearningPage::selectPair(const QString& device, const QString& button)
