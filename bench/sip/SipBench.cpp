@@ -3,6 +3,7 @@
 // the loopback (RTP in, the line's wave-in device, its wave-out device, RTP out).
 //   bench_sip [CALLS [RECORD_SECONDS [ROUND_TRIPS]]]
 #include "BaresipCaller.h"
+#include "BenchLoop.h"
 #include "ConsolePrompt.h"
 #include "DataFolder.h"
 #include "LineAudio.h"
@@ -15,8 +16,6 @@
 #include "frmTapi.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
@@ -32,32 +31,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// Runs the event loop as Talvero does, looking every 5 ms whether done() holds.
-bool runUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done() || deadline.hasExpired())
-            loop.quit();
-    });
-    check.start(5);
-    if (!done())
-        loop.exec();
-    return done();
-}
+// How often a wait looks whether what it waits for has happened.
+constexpr int kPollMs = 5;
 
 void printFigures(const char* what, QList<double> ms)
 {
@@ -96,13 +74,13 @@ bool answerDelay(int calls)
         SipRawPeer caller;
         lastRing = -1;
         caller.invite(options.listenPort, "\"Bench\"", "0123", SipRawPeer::offer("0 101", freeUdpPort()));
-        if (!runUntil([&] { return caller.arrivalNs(200) >= 0; }, 10000)) {
+        if (!runUntil([&] { return caller.arrivalNs(200) >= 0; }, 10000, kPollMs)) {
             std::fprintf(stderr, "call %d was not answered\n", i + 1);
             return false;
         }
         delays.append(double(caller.arrivalNs(200) - lastRing) / 1e6);
         caller.ack();
-        if (!runUntil([&] { return caller.byeReceived() && !engine.currentCall(); }, 10000)) {
+        if (!runUntil([&] { return caller.byeReceived() && !engine.currentCall(); }, 10000, kPollMs)) {
             std::fprintf(stderr, "call %d was not ended by the engine\n", i + 1);
             return false;
         }
@@ -141,11 +119,11 @@ bool cpuPerMinute(int recordSeconds, const QString& folder)
         return false;
     }
     caller.dial(QStringLiteral("sip:talvero@127.0.0.1:%1").arg(options.listenPort));
-    if (!runUntil([&] { return recording; }, 10000))
+    if (!runUntil([&] { return recording; }, 10000, kPollMs))
         return false;
     const double cpuBefore = processCpuSeconds();
     const qint64 wallBefore = SipRawPeer::monotonicNs();
-    if (!runUntil([&] { return recorded; }, (recordSeconds + 10) * 1000))
+    if (!runUntil([&] { return recorded; }, (recordSeconds + 10) * 1000, kPollMs))
         return false;
     const double cpu = processCpuSeconds() - cpuBefore;
     const double wall = double(SipRawPeer::monotonicNs() - wallBefore) / 1e9;
@@ -252,11 +230,11 @@ bool roundTrip(int trips)
     EchoProbe probe;
     SipRawPeer caller;
     caller.invite(line.options().listenPort, "\"Echo\"", "0123", SipRawPeer::offer("0 101", probe.port()));
-    if (!runUntil([&] { return !line.addresses().first()->calls().isEmpty(); }, 5000))
+    if (!runUntil([&] { return !line.addresses().first()->calls().isEmpty(); }, 5000, kPollMs))
         return false;
     const std::shared_ptr<LineCall> call = line.addresses().first()->calls().first();
     call->answer();
-    if (!runUntil([&] { return caller.arrivalNs(200) >= 0; }, 5000))
+    if (!runUntil([&] { return caller.arrivalNs(200) >= 0; }, 5000, kPollMs))
         return false;
     caller.ack();
     auto capture = line.audio().openCapture({});
@@ -277,7 +255,7 @@ bool roundTrip(int trips)
     });
     in.start();
     probe.start(caller.answeredRtpPort());
-    runUntil([&] { return probe.delays().size() >= trips; }, trips * 1000 + 5000);
+    runUntil([&] { return probe.delays().size() >= trips; }, trips * 1000 + 5000, kPollMs);
     caller.bye();
     if (probe.delays().isEmpty())
         return false;

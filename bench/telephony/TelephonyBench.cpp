@@ -1,6 +1,7 @@
 // Prints how soon the engine answers once the NumRings-th ring is heard, and how much CPU time
 // one minute of recording costs, both on the virtual line.
 //   bench_telephony [CALLS [RECORD_SECONDS]]
+#include "BenchLoop.h"
 #include "ConsolePrompt.h"
 #include "DataFolder.h"
 #include "Settings.h"
@@ -8,40 +9,16 @@
 #include "frmTapi.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// Runs the event loop as Talvero does, looking every 20 ms whether done() holds.
-bool runUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done() || deadline.hasExpired())
-            loop.quit();
-    });
-    check.start(20);
-    if (!done())
-        loop.exec();
-    return done();
-}
+// How often a wait looks whether what it waits for has happened.
+constexpr int kPollMs = 20;
 
 } // namespace
 
@@ -88,7 +65,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < calls; ++i) {
         const qsizetype before = latencies.size();
         line->ring(QStringLiteral("0123"));
-        if (!runUntil([&] { return latencies.size() > before && !engine.currentCall(); }, 10000)) {
+        if (!runUntil([&] { return latencies.size() > before && !engine.currentCall(); }, 10000, kPollMs)) {
             std::fprintf(stderr, "call %d was not answered\n", i + 1);
             return 1;
         }
@@ -100,11 +77,11 @@ int main(int argc, char* argv[])
     WriteSetting(u"Feature", u"AnsweringMachine", u"1");
     engine.Tapi_On();
     line->ring(QStringLiteral("0456"));
-    if (!runUntil([&] { return recording; }, 10000))
+    if (!runUntil([&] { return recording; }, 10000, kPollMs))
         return 1;
     const double cpuBefore = processCpuSeconds();
     const qint64 wallBefore = clock.nsecsElapsed();
-    if (!runUntil([&] { return recorded; }, (recordSeconds + 10) * 1000))
+    if (!runUntil([&] { return recorded; }, (recordSeconds + 10) * 1000, kPollMs))
         return 1;
     const double cpu = processCpuSeconds() - cpuBefore;
     const double wall = double(clock.nsecsElapsed() - wallBefore) / 1e9;
