@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimPortIo.h"
+#include "VirtualAppliance.h"
 #include "VirtualModule.h"
 
 #include <QFile>
@@ -44,6 +45,17 @@ public:
             }
         }
         return writes;
+    }
+
+    // What the virtual appliance decoded from the trace at path so far; none when nothing was
+    // traced there yet or the trace cannot be read.
+    static std::vector<SeenFrame> framesIn(const QString& path)
+    {
+        VirtualModule::instance().flushTrace();
+        if (!QFile::exists(path))
+            return {};
+        const auto seen = VirtualAppliance::decodeTrace(path);
+        return seen.ok() ? *seen : std::vector<SeenFrame>{};
     }
 
 private:

@@ -13,8 +13,8 @@
 #include "SipRawPeer.h"
 #include "TempHome.h"
 #include "TestWav.h"
-#include "VirtualAppliance.h"
 #include "VirtualModule.h"
+#include "VirtualModuleTrace.h"
 #include "WaitUntil.h"
 #include "WavFile.h"
 #include "frmTapi.h"
@@ -184,14 +184,7 @@ protected:
         QFile log(DataFolder::path(u"\\Phone.log"));
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
-    std::vector<SeenFrame> framesSent() const
-    {
-        VirtualModule::instance().flushTrace();
-        if (!QFile::exists(trace))
-            return {};
-        const auto seen = VirtualAppliance::decodeTrace(trace);
-        return seen.ok() ? *seen : std::vector<SeenFrame>{};
-    }
+    std::vector<SeenFrame> framesSent() const { return VirtualModuleTrace::framesIn(trace); }
     std::string story() const { return told.join('\n').toStdString(); }
 
     TempHome home;

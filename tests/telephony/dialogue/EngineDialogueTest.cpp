@@ -9,8 +9,8 @@
 #include "SimLine.h"
 #include "TempHome.h"
 #include "TestWav.h"
-#include "VirtualAppliance.h"
 #include "VirtualModule.h"
+#include "VirtualModuleTrace.h"
 #include "WaitUntil.h"
 #include "frmTapi.h"
 
@@ -85,14 +85,7 @@ protected:
         QFile log(DataFolder::path(u"\\Phone.log"));
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
-    std::vector<SeenFrame> framesSent() const
-    {
-        VirtualModule::instance().flushTrace();
-        if (!QFile::exists(trace))
-            return {};
-        const auto seen = VirtualAppliance::decodeTrace(trace);
-        return seen.ok() ? *seen : std::vector<SeenFrame>{};
-    }
+    std::vector<SeenFrame> framesSent() const { return VirtualModuleTrace::framesIn(trace); }
 
     TempHome home;
     const QString trace = home.file("port.trace");
